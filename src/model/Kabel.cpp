@@ -1,0 +1,104 @@
+#include "Kabel.h"
+
+#include "Adresse.h"
+#include "Fehler.h"
+#include "Komponente.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace verbundo {
+
+std::shared_ptr<TKabel> TKabel::Create(Ende a, Ende b) {
+    std::shared_ptr<TKabel> kabel(new TKabel());
+    kabel->SetA(std::move(a));
+    kabel->SetB(std::move(b));
+    return kabel;
+}
+
+TKabel::~TKabel() {
+    if (A)
+        A->RemoveKabel(this);
+    if (B)
+        B->RemoveKabel(this);
+}
+
+void TKabel::Setze(Ende& ende, Ende k) {
+    if (ende)
+        ende->RemoveKabel(this);
+    ende = std::move(k);
+    if (ende)
+        ende->AddKabel(this);
+}
+
+void TKabel::SetA(Ende k) {
+    Setze(A, std::move(k));
+}
+void TKabel::SetB(Ende k) {
+    Setze(B, std::move(k));
+}
+
+TKomponente* TKabel::AndereSeite(const TKomponente* von) const {
+    return A.get() == von ? B.get() : A.get();
+}
+
+long double TKabel::Laenge() const {
+    const long long dx = static_cast<long long>(B->GetX()) - A->GetX();
+    const long long dy = static_cast<long long>(B->GetY()) - A->GetY();
+    return std::sqrt(static_cast<long double>(dx * dx + dy * dy));
+}
+
+double TKabel::Abstand(int x, int y) const {
+    const double dy = static_cast<double>(B->GetY()) - A->GetY();
+    const double nx = static_cast<double>(A->GetX()) - B->GetX();
+    const double ax = static_cast<double>(x) - A->GetX();
+    const double ay = static_cast<double>(y) - A->GetY();
+    const double nenner = std::sqrt(dy * dy + nx * nx);
+    if (nenner == 0.0)
+        return std::sqrt(ax * ax + ay * ay);
+    return std::fabs(ax * dy + ay * nx) / nenner;
+}
+
+TKabel* TKabelList::GetKabel(int index) const {
+    return GetZeiger(index).get();
+}
+
+const TKabelList::Zeiger& TKabelList::GetZeiger(int index) const {
+    if (index < 0 || index >= Count())
+        throw IndexFehler(index);
+    return Liste[static_cast<std::size_t>(index)];
+}
+
+int TKabelList::IndexVon(const TKabel* k) const {
+    for (int i = 0; i < Count(); ++i)
+        if (Liste[static_cast<std::size_t>(i)].get() == k)
+            return i;
+    return -1;
+}
+
+void TKabelList::Remove(const TKabel* k) {
+    const auto it =
+        std::find_if(Liste.begin(), Liste.end(), [&](const Zeiger& z) { return z.get() == k; });
+    if (it != Liste.end())
+        Liste.erase(it);
+}
+
+TKabel* TKabelList::FindeBei(int x, int y) const {
+    TKabel* treffer = nullptr;
+    for (const auto& k : Liste) {
+        const int ax = k->GetA()->GetX(), ay = k->GetA()->GetY();
+        const int bx = k->GetB()->GetX(), by = k->GetB()->GetY();
+        const bool inBox = std::min(ax, bx) - 7 <= x && x <= std::max(ax, bx) + 7 &&
+                           std::min(ay, by) - 7 <= y && y <= std::max(ay, by) + 7;
+        if (inBox && k->Abstand(x, y) <= 7.0)
+            treffer = k.get();
+    }
+    return treffer;
+}
+
+void TKabelList::EntferneVon(const TKomponente* k) {
+    // erase-remove keeps the order of the others and destroys each removed cable.
+    std::erase_if(Liste, [&](const Zeiger& z) { return z->GetA() == k || z->GetB() == k; });
+}
+
+} // namespace verbundo
