@@ -6,18 +6,23 @@
 namespace verbundo {
 
 class TNetz;
+class TKompList;
 
 // Writes devices, then cables, then subnets as CR LF records with "%5d" number fields.
-// Raises EFehler("Stream write error") instead of writing a number that would not fit its
+// Raises EFehler("Stream write error") before writing anything when a number would not fit its
 // 5-character field (a file that could not be read back), and on a failing stream.
 void SchreibeNetzdatei(const TNetz& netz, std::ostream& aus);
-// The same bytes as a string.
+// The same bytes as a string; raises the same error for a number that does not fit.
 std::string NetzdateiText(const TNetz& netz);
 
-// Reads records into netz, which the caller passes empty; the caller takes the result only
-// when this returns. Raises EFehler with "'%s' is not a valid integer value" or
-// "List index out of bounds (%d)". Does not compute routing tables.
-void LeseNetzdatei(std::istream& ein, TNetz& netz);
+// Reads the whole stream into a network of its own and, only when every record was read,
+// appends that network to netz; on an error netz (and vorhanden) stay exactly as they were.
+// Cable indices count from Base = the number of devices in vorhanden (none: Base 0): an index
+// below Base names a device of vorhanden (the add button joins new cables to devices already
+// drawn), the others name the file's own devices. vorhanden may be &netz.Komponentenliste.
+// Raises EFehler with "'%s' is not a valid integer value" or "List index out of bounds (%d)".
+// Does not compute routing tables.
+void LeseNetzdatei(std::istream& ein, TNetz& netz, const TKompList* vorhanden = nullptr);
 
 // Opens the file and reads it into a fresh network, then computes all routing tables: what
 // "Öffnen" loads. Raises EFehler("Cannot open file <pfad>") or the reader's errors.
