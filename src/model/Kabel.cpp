@@ -43,9 +43,15 @@ TKomponente* TKabel::AndereSeite(const TKomponente* von) const {
 }
 
 long double TKabel::Laenge() const {
+    // Integer squares; each is exact in long double's 64-bit mantissa, so on any real surface
+    // the sum is the exact integer sum, and even absurd coordinates cannot overflow.
+    const auto quadrat = [](long long d) {
+        const auto b = static_cast<unsigned long long>(d < 0 ? -d : d);
+        return static_cast<long double>(b * b);
+    };
     const long long dx = static_cast<long long>(B->GetX()) - A->GetX();
     const long long dy = static_cast<long long>(B->GetY()) - A->GetY();
-    return std::sqrt(static_cast<long double>(dx * dx + dy * dy));
+    return std::sqrt(quadrat(dx) + quadrat(dy));
 }
 
 double TKabel::Abstand(int x, int y) const {
@@ -86,8 +92,9 @@ void TKabelList::Remove(const TKabel* k) {
 TKabel* TKabelList::FindeBei(int x, int y) const {
     TKabel* treffer = nullptr;
     for (const auto& k : Liste) {
-        const int ax = k->GetA()->GetX(), ay = k->GetA()->GetY();
-        const int bx = k->GetB()->GetX(), by = k->GetB()->GetY();
+        // Wide enough that the grown box cannot overflow at the ends of the int range.
+        const long long ax = k->GetA()->GetX(), ay = k->GetA()->GetY();
+        const long long bx = k->GetB()->GetX(), by = k->GetB()->GetY();
         const bool inBox = std::min(ax, bx) - 7 <= x && x <= std::max(ax, bx) + 7 &&
                            std::min(ay, by) - 7 <= y && y <= std::max(ay, by) + 7;
         if (inBox && k->Abstand(x, y) <= 7.0)

@@ -19,6 +19,13 @@ public:
     TNetz(TNetz&&) = default;
     TNetz& operator=(TNetz&&) = default;
 
+    // Ownership. Devices are shared: this list, the two ends of every cable and the messages
+    // that name them each hold a shared_ptr, so a device taken off the canvas lives on while a
+    // message still stands on it or is headed for it. Cables are owned by the cable list alone;
+    // routes and messages hold weak_ptrs, so a destroyed cable is never reached, and a device's
+    // port list holds plain pointers that the cable removes in its destructor. Subnets and
+    // messages are owned by their lists outright. Destruction order: messages, cables (which
+    // unplug themselves), devices, subnets.
     TKompList Komponentenliste;
     TKabelList Kabelliste;
     TSubnetList Subnetzliste;
