@@ -1,0 +1,82 @@
+#include "Befehle.h"
+
+#include "../diag/Pruefung.h"
+#include "../diag/RoutingAnzeige.h"
+#include "../files/NetzDatei.h"
+#include "../model/Fehler.h"
+#include "../sim/Netz.h"
+
+#include <ostream>
+#include <unordered_map>
+
+namespace verbundo::cli {
+
+TKomponente& Geraet(const TNetz& netz, const std::string& nummer) {
+    const long long n = Zahl(nummer, "Gerätenummer");
+    if (n >= netz.Komponentenliste.Count())
+        throw EAufruf("kein Gerät Nummer " + nummer + " (die Datei hat " +
+                      std::to_string(netz.Komponentenliste.Count()) + ")");
+    return *netz.Komponentenliste.GetKomponente(static_cast<int>(n));
+}
+
+int Pruefen(const TAufruf& aufruf, std::ostream& aus) {
+    int status = 0;
+    for (const std::string& datei : aufruf.Worte) {
+        try {
+            const TNetz netz = LadeNetzdatei(datei);
+            const long long fehler = ZaehleKonfigurationsfehler(netz);
+            aus << datei << ": " << Pruefbericht(fehler) << '\n';
+            if (fehler > 0 && status == 0)
+                status = 1;
+        } catch (const EFehler& e) {
+            aus << datei << ": " << e.what() << '\n';
+            status = 2;
+        }
+    }
+    return status;
+}
+
+int Routen(const TAufruf& aufruf, std::ostream& aus) {
+    const TNetz netz = LadeNetzdatei(aufruf.Worte[0]);
+    std::unordered_map<const TKabel*, int> kabelNummer;
+    int i = 0;
+    for (const auto& k : netz.Kabelliste)
+        kabelNummer.emplace(k.get(), i++);
+    i = 0;
+    for (const auto& k : netz.Komponentenliste) {
+        const int nummer = i++;
+        const auto* sw = dynamic_cast<const TSwitch*>(k.get());
+        if (!sw)
+            continue;
+        aus << '#' << nummer << ' ' << sw->GetTyp() << ' ' << sw->GetIPText();
+        if (const auto* r = dynamic_cast<const TRouter*>(sw))
+            aus << ' ' << r->GetIP2Text();
+        aus << '\n';
+        const TRoutingList& tabelle = sw->Routingtabelle;
+        for (int z = 0; z < tabelle.Count(); ++z) {
+            const TRoute& route = tabelle.GetRoute(z);
+            const auto kabel = route.Kabel.lock();
+            const auto it = kabelNummer.find(kabel.get());
+            aus << "  " << IPToStr(route.Ziel) << " -> Kabel "
+                << (it == kabelNummer.end() ? std::string("-") : std::to_string(it->second))
+                << '\n';
+        }
+    }
+    return 0;
+}
+
+int Anzeige(const TAufruf& aufruf, std::ostream& aus) {
+    const TNetz netz = LadeNetzdatei(aufruf.Worte[0]);
+    const TKomponente& aktuell = Geraet(netz, aufruf.Worte[1]);
+    for (const std::string& zeile : RoutingAnzeige(netz, &aktuell))
+        aus << zeile << '\n';
+    return 0;
+}
+
+int Ausgeben(const TAufruf& aufruf, std::ostream& aus) {
+    const TNetz netz = LadeNetzdatei(aufruf.Worte[0]);
+    SchreibeNetzdatei(netz, aus);
+    return 0;
+}
+
+} // namespace verbundo::cli
