@@ -2,6 +2,8 @@
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_BENCH ?= build-bench
+BUILD_FUZZ ?= build-fuzz
+BUILD_PKG  ?= build-pkg
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
@@ -39,8 +41,21 @@ bench: deps
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DVERBUNDO_BENCH=ON -DVERBUNDO_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD_BENCH) -j$(JOBS)
 
+# libFuzzer targets in $(BUILD_FUZZ)/fuzz: fuzz_leser (the .nz reader) and fuzz_ip.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DVERBUNDO_FUZZ=ON -DVERBUNDO_GUI=OFF -DVERBUNDO_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD_FUZZ) -j$(JOBS) --target fuzz_leser fuzz_ip
+
+# The Debian package: $(BUILD_PKG)/verbundo_<version>_<arch>.deb
+package: deps
+	cmake -S . -B $(BUILD_PKG) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+		-DVERBUNDO_TESTS=OFF -DVERBUNDO_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD_PKG) -j$(JOBS)
+	cd $(BUILD_PKG) && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH) $(BUILD_PKG)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
