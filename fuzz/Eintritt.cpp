@@ -1,0 +1,108 @@
+#include "Eintritt.h"
+
+#include "diag/Pruefung.h"
+#include "diag/RoutingAnzeige.h"
+#include "files/NetzDatei.h"
+#include "model/Fehler.h"
+#include "sim/Netz.h"
+
+#include <sstream>
+#include <string>
+
+namespace verbundo::fuzz {
+
+namespace {
+
+void Verlange(bool bedingung, const std::string& was) {
+    if (!bedingung)
+        throw EVerletzt(was);
+}
+
+bool Passt(long long wert) {
+    return wert >= -9999 && wert <= 99999;
+}
+
+// Whether every number the writer has to put in a field fits; the reader can widen a subnet
+// beyond the field (Left 99999 becomes Right 100109).
+bool AllesPasst(const TNetz& netz) {
+    for (const auto& k : netz.Komponentenliste)
+        if (!Passt(k->GetX()) || !Passt(k->GetY()))
+            return false;
+    for (const auto& s : netz.Subnetzliste) {
+        const TRect r = s->GetRect();
+        if (!Passt(r.Left) || !Passt(r.Top) || !Passt(r.Right) || !Passt(r.Bottom))
+            return false;
+    }
+    return netz.Komponentenliste.Count() <= 100000;
+}
+
+void Lies(const std::string& text, TNetz& netz) {
+    std::istringstream ein(text);
+    LeseNetzdatei(ein, netz);
+}
+
+} // namespace
+
+void LeserEintritt(const std::uint8_t* daten, std::size_t groesse) {
+    const std::string text(reinterpret_cast<const char*>(daten), groesse);
+    TNetz netz;
+    try {
+        Lies(text, netz);
+    } catch (const EFehler&) {
+        Verlange(netz.Komponentenliste.Count() == 0 && netz.Kabelliste.Count() == 0 &&
+                     netz.Subnetzliste.empty(),
+                 "a failed read left something behind");
+        return;
+    }
+    netz.BerechneRouting();
+
+    std::string geschrieben;
+    try {
+        geschrieben = NetzdateiText(netz);
+    } catch (const EFehler& e) {
+        Verlange(std::string(e.what()) == "Stream write error" && !AllesPasst(netz),
+                 std::string("writer refused a network that fits: ") + e.what());
+    }
+    if (!geschrieben.empty()) {
+        TNetz zurueck;
+        try {
+            Lies(geschrieben, zurueck);
+        } catch (const EFehler& e) {
+            throw EVerletzt(std::string("written file does not read back: ") + e.what());
+        }
+        Verlange(NetzdateiText(zurueck) == geschrieben, "written file reads back differently");
+    }
+
+    const long long fehler = ZaehleKonfigurationsfehler(netz);
+    Verlange(fehler >= 0, "negative error count");
+    Verlange(!Pruefbericht(fehler).empty(), "empty report");
+    const TKomponente* start =
+        netz.Komponentenliste.Count() ? netz.Komponentenliste.GetKomponente(0) : nullptr;
+    const auto zeilen = RoutingAnzeige(netz, start);
+    Verlange(start || zeilen.empty(), "lines without a current device");
+}
+
+void IPEintritt(const std::uint8_t* daten, std::size_t groesse) {
+    const std::string text(reinterpret_cast<const char*>(daten), groesse);
+    TAdresse wert = 12345;
+    bool ok = false;
+    try {
+        ok = StrToIP(text, wert);
+    } catch (const EFehler& e) {
+        const std::string m = e.what();
+        const std::string ende = "' is not a valid integer value";
+        Verlange(m.size() >= ende.size() + 1 && m.front() == '\'' &&
+                     m.compare(m.size() - ende.size(), ende.size(), ende) == 0,
+                 "conversion error text: " + m);
+        return;
+    }
+    if (!ok) {
+        Verlange(wert == 0, "refused text left a value");
+        return;
+    }
+    TAdresse wieder = 1;
+    Verlange(StrToIP(IPToStr(wert), wieder) && wieder == wert,
+             "address text does not convert back");
+}
+
+} // namespace verbundo::fuzz
