@@ -156,6 +156,8 @@ public:
     void BIpConfigClick();
     void BRouteClick();
     void TracertClick();
+    // The routing display's horizontal scrolling extent in pixels: its widest line plus 5.
+    int HorizontalerUmfang = 0;
 
     // Runs a command; an EFehler it raises ends it and is shown in the error box.
     void Ausfuehren(const std::function<void()>& befehl);

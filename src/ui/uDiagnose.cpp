@@ -1,0 +1,91 @@
+// The diagnostics beside the canvas: configuration test, routing display, console buttons.
+// None of them changes the network.
+
+#include "diag/Konsole.h"
+#include "diag/Pruefung.h"
+#include "diag/RoutingAnzeige.h"
+#include "ui/Dialoge.h"
+#include "ui/uHaupt.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <algorithm>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace verbundo {
+
+namespace {
+
+constexpr int Zeilenhoehe = 14;
+
+} // namespace
+
+void TForm1::Button2Click() {
+    Dialoge().Information(this,
+                          QString::fromStdString(Pruefbericht(ZaehleKonfigurationsfehler(Netz))));
+}
+
+void TForm1::ShowRoutingClick() {
+    ListBox1->clear();
+    ListBox1->show();
+    RoutingTabelle->show();
+
+    // The lines come sorted as the list box keeps them; it must not sort them again.
+    const QFontMetrics fm(ListBox1->font());
+    QStringList zeilen;
+    int breitest = 0;
+    for (const std::string& z : RoutingAnzeige(Netz, AktKomponente)) {
+        zeilen << QString::fromStdString(z);
+        breitest = std::max(breitest, fm.horizontalAdvance(zeilen.back()));
+    }
+    HorizontalerUmfang = breitest + 5;
+    // Every item as wide as the extent: the view's contents, and so its scroll bar, span it.
+    for (const QString& z : zeilen) {
+        auto* item = new QListWidgetItem(z);
+        item->setSizeHint(QSize(HorizontalerUmfang, Zeilenhoehe));
+        ListBox1->addItem(item);
+    }
+}
+
+void TForm1::RemoveRoutingClick() {
+    RoutingTabelle->hide();
+    ListBox1->clear();
+    ListBox1->hide();
+}
+
+void TForm1::BIpConfigClick() {
+    StarteKonsole(IpConfigBefehl());
+}
+
+void TForm1::BRouteClick() {
+    StarteKonsole(RouteBefehl());
+}
+
+void TForm1::TracertClick() {
+    StarteKonsole(TracertBefehl(Edit1->text().toStdString()));
+}
+
+// Nothing is reported back: a console that does not start is the learner's to notice.
+void TForm1::StarteKonsole(const TKonsolenBefehl& befehl) {
+#ifdef Q_OS_WIN
+    const QByteArray parameter = QString::fromStdString(befehl.WindowsParameter).toLocal8Bit();
+    ShellExecuteA(reinterpret_cast<HWND>(winId()), "open", "cmd.exe", parameter.constData(),
+                  nullptr, 1);
+#else
+    for (const TKonsolenProgramm& p : befehl.Kandidaten) {
+        QStringList argumente;
+        for (const std::string& a : p.Argumente)
+            argumente << QString::fromStdString(a);
+        if (Starter.Starte(QString::fromStdString(p.Programm), argumente))
+            return;
+    }
+#endif
+}
+
+} // namespace verbundo
