@@ -45,6 +45,9 @@ for b in computer.bmp mailserver.bmp switch.bmp drucker.bmp router.bmp dokument.
     cmp -s "$quelle/assets/$b" "$share/verbundo/$b" || fehler "share/verbundo/$b fehlt oder weicht ab"
 done
 
+grep -q '^License: GPL-3+' "$share/doc/verbundo/copyright" 2>/dev/null ||
+    fehler "share/doc/verbundo/copyright fehlt"
+
 # Desktop file
 desktop=$share/applications/$id.desktop
 if [ ! -f "$desktop" ]; then
