@@ -173,7 +173,7 @@ TEST(NetzLeser, LoadingAFileComputesTheRoutingTables) {
     const auto& s = dynamic_cast<TSwitch&>(*netz.Komponentenliste.GetKomponente(2));
     EXPECT_EQ(s.Routingtabelle.Count(), 4);
 
-    for (const std::string fehlt :
+    for (const std::string& fehlt :
          {test::Testdatei("gibt-es-nicht.nz"), std::string(VERBUNDO_TESTDATA)}) {
         try {
             LadeNetzdatei(fehlt);
