@@ -1,0 +1,143 @@
+#include "ui/PufferLeinwand.h"
+
+#include "ui/Bilder.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace verbundo {
+
+namespace {
+
+QColor Farbe(TFarbe f) {
+    return QColor(f.r, f.g, f.b);
+}
+
+QString Text(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+QFont TPufferLeinwand::Schrift(const std::string& name, int punkte) {
+    // The layout was made for these faces; Liberation has the same widths.
+    QString familie = Text(name);
+    if (name == "Arial Narrow")
+        familie = QStringLiteral("Liberation Sans Narrow");
+    else if (name == "Arial" || name == "MS Sans Serif")
+        familie = QStringLiteral("Liberation Sans");
+    QFont schrift(familie);
+    // Glyphs stay smoothed: unsmoothed at this size, the dots of an address vanish.
+    schrift.setStyleHint(QFont::SansSerif);
+    // Points at 96 dots per inch, as the layout assumes: 8 -> 11 pixels, 10 -> 13.
+    schrift.setPixelSize(std::max(1, static_cast<int>(std::lround(punkte * 96.0 / 72.0))));
+    return schrift;
+}
+
+TPufferLeinwand::TPufferLeinwand(QPainter& painter, const TBilder& bilder)
+    : Painter(painter), Bilder(bilder), Stift(Qt::black, 1, Qt::SolidLine, Qt::FlatCap) {
+    Painter.setRenderHint(QPainter::Antialiasing, false);
+    StiftSetzen();
+    PinselSetzen();
+    SetSchrift("MS Sans Serif", 8);
+}
+
+void TPufferLeinwand::StiftSetzen() {
+    Painter.setPen(Stift);
+}
+
+void TPufferLeinwand::PinselSetzen() {
+    if (PinselVoll) {
+        Painter.setBrush(PinselFarbe);
+        Painter.setBackground(PinselFarbe);
+        Painter.setBackgroundMode(Qt::OpaqueMode);
+    } else {
+        Painter.setBrush(Qt::NoBrush);
+        Painter.setBackgroundMode(Qt::TransparentMode);
+    }
+}
+
+void TPufferLeinwand::SetStiftFarbe(TFarbe farbe) {
+    Stift.setColor(Farbe(farbe));
+    StiftSetzen();
+}
+
+void TPufferLeinwand::SetStiftBreite(int breite) {
+    Stift.setWidth(std::max(1, breite));
+    StiftSetzen();
+}
+
+void TPufferLeinwand::SetStiftStil(TStrich stil) {
+    Stift.setStyle(stil == TStrich::Gepunktet ? Qt::DotLine : Qt::SolidLine);
+    StiftSetzen();
+}
+
+void TPufferLeinwand::SetPinselFarbe(TFarbe farbe) {
+    PinselFarbe = Farbe(farbe);
+    PinselSetzen();
+}
+
+void TPufferLeinwand::SetPinselStil(TPinsel stil) {
+    PinselVoll = stil == TPinsel::Voll;
+    PinselSetzen();
+}
+
+void TPufferLeinwand::SetSchrift(const std::string& name, int punkte) {
+    // Every device sets the same font again; rebuilding it each time would cost the redraw.
+    if (Metriken && name == SchriftName && punkte == SchriftPunkte)
+        return;
+    SchriftName = name;
+    SchriftPunkte = punkte;
+    const QFont schrift = Schrift(name, punkte);
+    Painter.setFont(schrift);
+    Metriken.emplace(schrift);
+}
+
+const QFontMetrics& TPufferLeinwand::Metrik() {
+    return *Metriken;
+}
+
+void TPufferLeinwand::FuelleRechteck(int links, int oben, int rechts, int unten) {
+    if (PinselVoll)
+        Painter.fillRect(QRect(links, oben, rechts - links, unten - oben), PinselFarbe);
+}
+
+void TPufferLeinwand::Rechteck(int links, int oben, int rechts, int unten) {
+    if (rechts < links)
+        std::swap(links, rechts);
+    if (unten < oben)
+        std::swap(oben, unten);
+    // A stroked QRect covers one pixel more than its size; right and bottom stay outside.
+    const QBrush alt = Painter.brush();
+    Painter.setBrush(Qt::NoBrush);
+    Painter.drawRect(
+        QRect(links, oben, std::max(0, rechts - links - 1), std::max(0, unten - oben - 1)));
+    Painter.setBrush(alt);
+}
+
+void TPufferLeinwand::Linie(int x1, int y1, int x2, int y2) {
+    Painter.drawLine(x1, y1, x2, y2);
+}
+
+void TPufferLeinwand::TextAus(int x, int y, const std::string& text) {
+    // Text is drawn in the font colour, black; the pen keeps its own colour for lines.
+    Painter.setPen(Qt::black);
+    Painter.drawText(QPoint(x, y + Metrik().ascent()), Text(text));
+    Painter.setPen(Stift);
+}
+
+int TPufferLeinwand::TextBreite(const std::string& text) {
+    return Metrik().horizontalAdvance(Text(text));
+}
+
+void TPufferLeinwand::KopiereBild(TBild bild, int x, int y, int breite, int hoehe) {
+    // Opaque: the icon's background covers the cable ends beneath it.
+    const QPainter::CompositionMode alt = Painter.compositionMode();
+    Painter.setCompositionMode(QPainter::CompositionMode_Source);
+    Painter.drawImage(QPoint(x, y), Bilder.Bild(bild), QRect(0, 0, breite, hoehe));
+    Painter.setCompositionMode(alt);
+}
+
+} // namespace verbundo
