@@ -73,6 +73,11 @@ TKabel* TRoutingList::FindeKabel(TAdresse adresse) const {
     return nullptr;
 }
 
+void TRoutingList::Kuerze(int anzahl) {
+    if (anzahl >= 0 && static_cast<std::size_t>(anzahl) < Routen.size())
+        Routen.erase(Routen.begin() + anzahl, Routen.end());
+}
+
 TSwitch::TSwitch(int x, int y) : TKomponente(x, y) {
     MaxPorts = 6;
 }

@@ -125,6 +125,24 @@ public:
     int Count() const { return static_cast<int>(Routen.size()); }
     const TRoute& GetRoute(int index) const { return Routen.at(static_cast<std::size_t>(index)); }
     void Reserviere(std::size_t n) { Routen.reserve(n); }
+    // Rebuilding a table in place, as Leeren followed by Add in index order would: route index
+    // (at most Count) becomes ziel on kabel. A route that keeps its cable is not touched
+    // again, so an unchanged table costs no reference counting.
+    void Ersetze(int index, TAdresse ziel, const std::shared_ptr<TKabel>& kabel) {
+        const auto i = static_cast<std::size_t>(index);
+        if (i >= Routen.size()) {
+            Routen.emplace_back(ziel, kabel);
+            return;
+        }
+        TRoute& r = Routen[i];
+        r.Ziel = ziel;
+        // Same owner means the very same cable: a control block outlives every weak reference
+        // to it, so no later cable can have the same one.
+        if (r.Kabel.owner_before(kabel) || kabel.owner_before(r.Kabel))
+            r.Kabel = kabel;
+    }
+    // Drops the routes from index anzahl on.
+    void Kuerze(int anzahl);
 
 private:
     std::vector<TRoute> Routen;

@@ -3,269 +3,379 @@
 #include "../model/Kabel.h"
 #include "../model/Komponente.h"
 
+#include <algorithm>
+#include <cfloat>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <unordered_map>
 #include <vector>
 
 namespace verbundo {
 
-// The search settles devices in exactly the order of the plain form (n passes, each relaxing
-// over the whole cable list and then selecting the nearest unsettled device, ties to the
-// earliest in the device list), but finds the neighbours from per-device cable lists and the
-// nearest device from a heap ordered by (distance, first list position). Both orders are
-// strict total orders over the same state, so each step picks the same device, relaxes the
-// same cables in the same order and computes the same long double sums.
+// The search settles devices in exactly the order of the plain form (up to n passes, each
+// relaxing over the whole cable list and then selecting the nearest unsettled device, ties to
+// the earliest in the device list) but finds the neighbours from per-device cable lists and
+// the nearest device from a heap ordered by (distance, list position). Both orders are the
+// same strict total order over the same state, so each step picks the same device, relaxes
+// the same cables in the same order and computes the same long double sums. Only the
+// relative order of relaxations aimed at one device matters, and that is cable-list order in
+// both forms.
 namespace {
 
+// Where long double is the x87 80-bit format, a non-negative value orders exactly as its
+// (exponent, significand) bits, and distances are never negative, negative zero, NaN or
+// subnormal (sums of square roots of integers: 0 or at least 1). So one 128-bit integer holds
+// the whole heap key, distance above and core number below, ordered as (distance, number).
+#if defined(__SIZEOF_INT128__) && LDBL_MANT_DIG == 64
+using Schluessel = unsigned __int128;
+Schluessel MachSchluessel(long double d, int knoten) {
+    std::uint64_t signifikand = 0;
+    std::uint16_t exponent = 0;
+    std::memcpy(&signifikand, &d, sizeof signifikand);
+    std::memcpy(&exponent, reinterpret_cast<const char*>(&d) + sizeof signifikand, sizeof exponent);
+    return (static_cast<Schluessel>(exponent) << 96) |
+           (static_cast<Schluessel>(signifikand) << 32) | static_cast<std::uint32_t>(knoten);
+}
+int KnotenVon(Schluessel s) {
+    return static_cast<int>(static_cast<std::uint32_t>(s));
+}
+#else
+struct Schluessel {
+    long double Distanz;
+    int Knoten;
+    friend bool operator<(const Schluessel& a, const Schluessel& b) {
+        return a.Distanz < b.Distanz || (a.Distanz == b.Distanz && a.Knoten < b.Knoten);
+    }
+};
+Schluessel MachSchluessel(long double d, int knoten) {
+    return {d, knoten};
+}
+int KnotenVon(const Schluessel& s) {
+    return s.Knoten;
+}
+#endif
+
+std::size_t Z(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+// The graph of one recomputation, built once and searched from every switch.
+//
+// Nodes are the listed devices by first occurrence, in list order (a device listed twice is
+// one node, and each of its positions gets its route), plus the switch itself at the end when
+// it is not listed. Loops are left out (they reach only the settled device itself), and so
+// are ends outside the device list (never settled, they never bear on a route).
+//
+// A leaf is a node whose cables all lead to one and the same other node (most computers and
+// printers). It is reached only from that neighbour, after the neighbour is settled, and
+// always by its first cable, as parallel cables have equal lengths; settling it relaxes only
+// that settled neighbour. So leaves stay out of the search and are read off their neighbour
+// afterwards. The other nodes form the core, numbered in node order, so that core numbers
+// break ties as list positions do.
 class TSuche {
 public:
-    TSuche(const TKompList& komponenten, const TKabelList& kabel);
+    TSuche(const TKompList& komponenten, const TKabelList& kabel, TSwitch* fremd);
     // Recomputes s's table; with arbeitsfelder also leaves Fertig, Distanz and ViaKabel of
     // every listed device as the plain form would.
     void Berechne(TSwitch& s, bool arbeitsfelder);
 
 private:
-    struct Nachbar {
-        int Geraet;
+    struct TKante {
+        long double Laenge;
+        int Ziel; // core number
         int Kabel;
     };
+    struct TZustand {
+        long double Dist;
+        std::uint32_t Erreicht, Gesetzt; // valid while equal to the current search's stamp
+        int Via, Erstes;
+    };
+    struct TStand {
+        bool Fertig = false;
+        long double Dist = -1.0L;
+        int Via = -1, Erstes = -1;
+    };
 
-    bool Vor(int a, int b) const { return Dist[a] < Dist[b] || (Dist[a] == Dist[b] && a < b); }
-    void HeapHoch(int i);
-    void HeapRunter(int i);
-    void Verbessere(int v);
+    void BaueGraph(const std::vector<std::pair<int, int>>& enden, std::size_t knoten);
+    void Entspanne(int c, const TKante& kante, int erstes, long double basis);
+    void Hoch(std::size_t i);
     int Nimm();
-    void Entspanne(int v, int k, int erstes, long double basis);
+    void Suche(int quelle);
+    TStand Stand(int v, int quelle) const;
+    void SchreibeTabelle(TSwitch& s, int quelle);
+    void SchreibeArbeitsfelder(TSwitch& s, int quelle);
 
-    const TKompList& Komponenten;
-    const TKabelList& KabelListe;
-    // Listed devices by first occurrence; a device listed twice is one node.
-    std::vector<TKomponente*> Geraete;
+    std::vector<TKomponente*> Geraete; // per node
+    std::size_t Gelistet = 0;          // nodes from the list; a switch outside it comes last
     std::unordered_map<const TKomponente*, int> Index;
     std::vector<int> Knoten; // list position -> node
     std::vector<TAdresse> IP, IP2;
     std::vector<char> IstRouter;
-    // Per node its cables in cable-list order (loops left out: they reach only the settled
-    // device itself); ends outside the device list are left out too, as they can never be
-    // settled and so never bear on a route.
-    std::vector<int> Anfang;
-    std::vector<Nachbar> Nachbarn;
-    std::vector<long double> Laenge;
     std::vector<const std::shared_ptr<TKabel>*> Kabel;
+    std::vector<long double> Laenge;
 
-    // Per search.
-    std::vector<long double> Dist;
-    std::vector<char> Fertig;
-    std::vector<int> Via, Erstes;
-    std::vector<int> Heap, HeapPos;
+    std::vector<int> Kern;                     // node -> core number, -1 for a leaf
+    std::vector<int> BlattNachbar, BlattKabel; // node -> its neighbour and first cable
+    std::vector<int> KernKnoten;               // core number -> node
+    std::vector<int> Anfang;                   // core number -> first edge; one more at the end
+    std::vector<TKante> Kanten;                // to core nodes, in cable-list order
+
+    std::uint32_t Lauf = 0;
+    std::vector<TZustand> Zustand; // per core number
+    // Four-ary heap of the keys of the reached, unsettled core nodes (four 16-byte keys fill
+    // one cache line); a node's position is kept so that an improvement moves it up in place.
+    std::vector<Schluessel> Heap;
+    std::vector<int> Platz;
 };
 
-TSuche::TSuche(const TKompList& komponenten, const TKabelList& kabel)
-    : Komponenten(komponenten), KabelListe(kabel) {
-    Knoten.reserve(static_cast<std::size_t>(komponenten.Count()));
-    Index.reserve(static_cast<std::size_t>(komponenten.Count()) * 2);
-    for (const auto& d : komponenten) {
-        const auto [it, neu] = Index.try_emplace(d.get(), static_cast<int>(Geraete.size()));
+TSuche::TSuche(const TKompList& komponenten, const TKabelList& kabel, TSwitch* fremd) {
+    Knoten.reserve(Z(komponenten.Count()));
+    const auto neuerKnoten = [&](TKomponente* d) {
+        const auto [it, neu] = Index.try_emplace(d, static_cast<int>(Geraete.size()));
         if (neu) {
-            Geraete.push_back(d.get());
+            Geraete.push_back(d);
             IP.push_back(d->GetIP());
-            const auto* r = dynamic_cast<const TRouter*>(d.get());
+            const auto* r = dynamic_cast<const TRouter*>(d);
             IstRouter.push_back(r != nullptr);
             IP2.push_back(r ? r->GetIP2() : 0);
         }
-        Knoten.push_back(it->second);
-    }
-    const std::size_t n = Geraete.size();
+        return it->second;
+    };
+    for (const auto& d : komponenten)
+        Knoten.push_back(neuerKnoten(d.get()));
+    Gelistet = Geraete.size();
+    if (fremd)
+        neuerKnoten(fremd);
 
-    Kabel.reserve(static_cast<std::size_t>(kabel.Count()));
-    Laenge.reserve(static_cast<std::size_t>(kabel.Count()));
     std::vector<std::pair<int, int>> enden;
-    enden.reserve(static_cast<std::size_t>(kabel.Count()));
-    Anfang.assign(n + 1, 0);
+    enden.reserve(Z(kabel.Count()));
     for (const auto& k : kabel) {
         const auto a = Index.find(k->GetA());
         const auto b = Index.find(k->GetB());
-        const int ia = a == Index.end() ? -1 : a->second;
-        const int ib = b == Index.end() ? -1 : b->second;
+        const bool gilt = a != Index.end() && b != Index.end() && k->GetA() != k->GetB();
+        enden.emplace_back(gilt ? a->second : -1, gilt ? b->second : -1);
         Kabel.push_back(&k);
         Laenge.push_back(k->Laenge());
-        enden.emplace_back(ia, ib);
-        if (k->GetA() == k->GetB() || ia < 0 || ib < 0)
-            continue;
-        ++Anfang[static_cast<std::size_t>(ia) + 1];
-        ++Anfang[static_cast<std::size_t>(ib) + 1];
     }
-    for (std::size_t i = 0; i < n; ++i)
-        Anfang[i + 1] += Anfang[i];
-    Nachbarn.resize(static_cast<std::size_t>(Anfang[n]));
-    std::vector<int> frei(Anfang.begin(), Anfang.end() - 1);
-    for (std::size_t k = 0; k < enden.size(); ++k) {
-        const auto [ia, ib] = enden[k];
-        if (ia < 0 || ib < 0 || Kabel[k]->get()->GetA() == Kabel[k]->get()->GetB())
-            continue;
-        Nachbarn[static_cast<std::size_t>(frei[static_cast<std::size_t>(ia)]++)] = {
-            ib, static_cast<int>(k)};
-        Nachbarn[static_cast<std::size_t>(frei[static_cast<std::size_t>(ib)]++)] = {
-            ia, static_cast<int>(k)};
-    }
-
-    Dist.resize(n);
-    Fertig.resize(n);
-    Via.resize(n);
-    Erstes.resize(n);
-    HeapPos.resize(n);
-    Heap.reserve(n);
+    BaueGraph(enden, Geraete.size());
 }
 
-void TSuche::HeapHoch(int i) {
-    const int v = Heap[static_cast<std::size_t>(i)];
+void TSuche::BaueGraph(const std::vector<std::pair<int, int>>& enden, std::size_t n) {
+    // Per node its cables in cable-list order.
+    std::vector<std::vector<std::pair<int, int>>> roh(n); // (neighbour, cable)
+    for (std::size_t k = 0; k < enden.size(); ++k) {
+        const auto [a, b] = enden[k];
+        if (a < 0)
+            continue;
+        roh[Z(a)].emplace_back(b, static_cast<int>(k));
+        roh[Z(b)].emplace_back(a, static_cast<int>(k));
+    }
+    Kern.assign(n, -1);
+    BlattNachbar.assign(n, -1);
+    BlattKabel.assign(n, -1);
+    for (std::size_t v = 0; v < n; ++v) {
+        const auto& r = roh[v];
+        const bool blatt = !r.empty() && std::all_of(r.begin(), r.end(), [&](const auto& x) {
+            return x.first == r.front().first;
+        });
+        if (blatt) {
+            BlattNachbar[v] = r.front().first;
+            BlattKabel[v] = r.front().second;
+        } else {
+            Kern[v] = static_cast<int>(KernKnoten.size());
+            KernKnoten.push_back(static_cast<int>(v));
+        }
+    }
+    for (const int v : KernKnoten) {
+        Anfang.push_back(static_cast<int>(Kanten.size()));
+        for (const auto& [w, k] : roh[Z(v)])
+            if (Kern[Z(w)] >= 0)
+                Kanten.push_back({Laenge[Z(k)], Kern[Z(w)], k});
+    }
+    Anfang.push_back(static_cast<int>(Kanten.size()));
+    Zustand.assign(KernKnoten.size(), TZustand{0.0L, 0, 0, -1, -1});
+    Platz.assign(KernKnoten.size(), -1);
+    Heap.reserve(KernKnoten.size());
+}
+
+void TSuche::Hoch(std::size_t i) {
+    const Schluessel w = Heap[i];
     while (i > 0) {
-        const int eltern = (i - 1) / 2;
-        const int e = Heap[static_cast<std::size_t>(eltern)];
-        if (!Vor(v, e))
+        const std::size_t eltern = (i - 1) / 4;
+        if (!(w < Heap[eltern]))
             break;
-        Heap[static_cast<std::size_t>(i)] = e;
-        HeapPos[static_cast<std::size_t>(e)] = i;
+        Heap[i] = Heap[eltern];
+        Platz[Z(KnotenVon(Heap[i]))] = static_cast<int>(i);
         i = eltern;
     }
-    Heap[static_cast<std::size_t>(i)] = v;
-    HeapPos[static_cast<std::size_t>(v)] = i;
-}
-
-void TSuche::HeapRunter(int i) {
-    const int groesse = static_cast<int>(Heap.size());
-    const int v = Heap[static_cast<std::size_t>(i)];
-    for (;;) {
-        int kind = 2 * i + 1;
-        if (kind >= groesse)
-            break;
-        if (kind + 1 < groesse &&
-            Vor(Heap[static_cast<std::size_t>(kind) + 1], Heap[static_cast<std::size_t>(kind)]))
-            ++kind;
-        const int c = Heap[static_cast<std::size_t>(kind)];
-        if (!Vor(c, v))
-            break;
-        Heap[static_cast<std::size_t>(i)] = c;
-        HeapPos[static_cast<std::size_t>(c)] = i;
-        i = kind;
-    }
-    Heap[static_cast<std::size_t>(i)] = v;
-    HeapPos[static_cast<std::size_t>(v)] = i;
-}
-
-// v's key has just gone down (or v was reached for the first time).
-void TSuche::Verbessere(int v) {
-    int& pos = HeapPos[static_cast<std::size_t>(v)];
-    if (pos < 0) {
-        Heap.push_back(v);
-        pos = static_cast<int>(Heap.size()) - 1;
-    }
-    HeapHoch(pos);
+    Heap[i] = w;
+    Platz[Z(KnotenVon(w))] = static_cast<int>(i);
 }
 
 int TSuche::Nimm() {
     if (Heap.empty())
         return -1;
-    const int v = Heap.front();
-    HeapPos[static_cast<std::size_t>(v)] = -1;
-    Heap.front() = Heap.back();
+    const int c = KnotenVon(Heap.front());
+    Platz[Z(c)] = -1;
+    const Schluessel w = Heap.back();
     Heap.pop_back();
-    if (!Heap.empty())
-        HeapRunter(0);
-    return v;
+    const std::size_t groesse = Heap.size();
+    if (groesse == 0)
+        return c;
+    std::size_t i = 0;
+    for (;;) {
+        const std::size_t erstes = 4 * i + 1;
+        if (erstes >= groesse)
+            break;
+        std::size_t kind = erstes;
+        const std::size_t ende = std::min(erstes + 4, groesse);
+        for (std::size_t j = erstes + 1; j < ende; ++j)
+            if (Heap[j] < Heap[kind])
+                kind = j;
+        if (!(Heap[kind] < w))
+            break;
+        Heap[i] = Heap[kind];
+        Platz[Z(KnotenVon(Heap[i]))] = static_cast<int>(i);
+        i = kind;
+    }
+    Heap[i] = w;
+    Platz[Z(KnotenVon(w))] = static_cast<int>(i);
+    return c;
 }
 
-void TSuche::Entspanne(int v, int k, int erstes, long double basis) {
-    const auto iv = static_cast<std::size_t>(v);
-    if (Fertig[iv])
+inline void TSuche::Entspanne(int c, const TKante& kante, int erstes, long double basis) {
+    TZustand& z = Zustand[Z(c)];
+    if (z.Gesetzt == Lauf)
         return;
     // Same operands, same order as the plain form: K.Laenge + U.Distanz.
-    const long double d = Laenge[static_cast<std::size_t>(k)] + basis;
-    if (Dist[iv] == -1.0L || d < Dist[iv]) {
-        Dist[iv] = d;
-        Via[iv] = k;
-        Erstes[iv] = erstes;
-        Verbessere(v);
+    const long double d = kante.Laenge + basis;
+    if (z.Erreicht != Lauf || d < z.Dist) {
+        z.Erreicht = Lauf;
+        z.Dist = d;
+        z.Via = kante.Kabel;
+        z.Erstes = erstes;
+        const Schluessel s = MachSchluessel(d, c);
+        if (Platz[Z(c)] < 0) {
+            Heap.push_back(s);
+            Hoch(Heap.size() - 1);
+        } else {
+            Heap[Z(Platz[Z(c)])] = s;
+            Hoch(Z(Platz[Z(c)]));
+        }
     }
 }
 
-void TSuche::Berechne(TSwitch& s, bool arbeitsfelder) {
-    const std::size_t n = Geraete.size();
-    std::fill(Dist.begin(), Dist.end(), -1.0L);
-    std::fill(Fertig.begin(), Fertig.end(), 0);
-    std::fill(Via.begin(), Via.end(), -1);
-    std::fill(Erstes.begin(), Erstes.end(), -1);
-    std::fill(HeapPos.begin(), HeapPos.end(), -1);
+void TSuche::Suche(int quelle) {
+    if (++Lauf == 0) { // after 2^32 searches the stamps start over
+        for (TZustand& z : Zustand)
+            z.Erreicht = z.Gesetzt = 0;
+        Lauf = 1;
+    }
     Heap.clear();
-
-    const auto gefunden = Index.find(&s);
-    const int quelle = gefunden == Index.end() ? -1 : gefunden->second;
-    if (quelle >= 0) {
-        Fertig[static_cast<std::size_t>(quelle)] = 1;
-        Dist[static_cast<std::size_t>(quelle)] = 0.0L;
-        for (int i = Anfang[static_cast<std::size_t>(quelle)];
-             i < Anfang[static_cast<std::size_t>(quelle) + 1]; ++i) {
-            const Nachbar& nb = Nachbarn[static_cast<std::size_t>(i)];
-            Entspanne(nb.Geraet, nb.Kabel, nb.Kabel, 0.0L);
-        }
-    } else {
-        // A switch outside the device list: its cables are found in the cable list itself.
-        for (int k = 0; k < static_cast<int>(Kabel.size()); ++k) {
-            const TKabel& kabel = **Kabel[static_cast<std::size_t>(k)];
-            const TKomponente* v = kabel.GetA() == &s   ? kabel.GetB()
-                                   : kabel.GetB() == &s ? kabel.GetA()
-                                                        : nullptr;
-            if (!v || v == &s)
-                continue;
-            const auto it = Index.find(v);
-            if (it != Index.end())
-                Entspanne(it->second, k, k, 0.0L);
-        }
+    if (const int c = Kern[Z(quelle)]; c >= 0) {
+        TZustand& z = Zustand[Z(c)];
+        z = {0.0L, Lauf, Lauf, -1, -1};
+        for (int i = Anfang[Z(c)]; i < Anfang[Z(c) + 1]; ++i)
+            Entspanne(Kanten[Z(i)].Ziel, Kanten[Z(i)], Kanten[Z(i)].Kabel, 0.0L);
+    } else if (const int w = Kern[Z(BlattNachbar[Z(quelle)])]; w >= 0) {
+        // A leaf as the source reaches its one neighbour by its first cable.
+        const int k = BlattKabel[Z(quelle)];
+        Entspanne(w, TKante{Laenge[Z(k)], w, k}, k, 0.0L);
     }
-    for (int u = Nimm(); u >= 0; u = Nimm()) {
-        const auto iu = static_cast<std::size_t>(u);
-        Fertig[iu] = 1;
-        const long double basis = Dist[iu];
-        const int erstes = Erstes[iu];
-        for (int i = Anfang[iu]; i < Anfang[iu + 1]; ++i) {
-            const Nachbar& nb = Nachbarn[static_cast<std::size_t>(i)];
-            Entspanne(nb.Geraet, nb.Kabel, erstes, basis);
-        }
+    for (int c = Nimm(); c >= 0; c = Nimm()) {
+        TZustand& z = Zustand[Z(c)];
+        z.Gesetzt = Lauf;
+        const long double basis = z.Dist;
+        const int erstes = z.Erstes;
+        for (int i = Anfang[Z(c)]; i < Anfang[Z(c) + 1]; ++i)
+            Entspanne(Kanten[Z(i)].Ziel, Kanten[Z(i)], erstes, basis);
     }
+}
 
+// What the plain form leaves on node v once the search is done.
+TSuche::TStand TSuche::Stand(int v, int quelle) const {
+    if (v == quelle)
+        return {true, 0.0L, -1, -1};
+    if (const int c = Kern[Z(v)]; c >= 0) {
+        const TZustand& z = Zustand[Z(c)];
+        if (z.Gesetzt != Lauf)
+            return {};
+        return {true, z.Dist, z.Via, z.Erstes};
+    }
+    const int w = BlattNachbar[Z(v)], k = BlattKabel[Z(v)];
+    if (w == quelle)
+        return {true, Laenge[Z(k)] + 0.0L, k, k};
+    if (Kern[Z(w)] < 0) // two leaves on each other, neither the source
+        return {};
+    const TZustand& z = Zustand[Z(Kern[Z(w)])];
+    if (z.Gesetzt != Lauf)
+        return {};
+    return {true, Laenge[Z(k)] + z.Dist, k, z.Erstes};
+}
+
+void TSuche::SchreibeTabelle(TSwitch& s, int quelle) {
     TRoutingList& tabelle = s.Routingtabelle;
-    tabelle.Leeren();
-    tabelle.Reserviere(Knoten.size());
+    int anzahl = 0;
     for (const int v : Knoten) {
-        const auto iv = static_cast<std::size_t>(v);
-        if (!Fertig[iv] || Geraete[iv] == &s)
+        if (v == quelle)
             continue;
-        const auto& erstes = *Kabel[static_cast<std::size_t>(Erstes[iv])];
-        tabelle.Add(IP[iv], erstes);
-        if (IstRouter[iv])
-            tabelle.Add(IP2[iv], erstes);
+        int erstes = -1;
+        if (const int c = Kern[Z(v)]; c >= 0) {
+            const TZustand& z = Zustand[Z(c)];
+            if (z.Gesetzt != Lauf)
+                continue;
+            erstes = z.Erstes;
+        } else {
+            // Read off the neighbour, as Stand does, without the distance.
+            const int w = BlattNachbar[Z(v)];
+            if (w == quelle) {
+                erstes = BlattKabel[Z(v)];
+            } else {
+                const int c2 = Kern[Z(w)];
+                if (c2 < 0 || Zustand[Z(c2)].Gesetzt != Lauf)
+                    continue;
+                erstes = Zustand[Z(c2)].Erstes;
+            }
+        }
+        const auto& kabel = *Kabel[Z(erstes)];
+        tabelle.Ersetze(anzahl++, IP[Z(v)], kabel);
+        if (IstRouter[Z(v)])
+            tabelle.Ersetze(anzahl++, IP2[Z(v)], kabel);
     }
+    tabelle.Kuerze(anzahl);
+}
 
-    if (!arbeitsfelder)
-        return;
-    for (std::size_t i = 0; i < n; ++i) {
-        TKomponente* d = Geraete[i];
-        d->Fertig = Fertig[i] != 0;
-        d->Distanz = Dist[i];
-        d->ViaKabel = Via[i] < 0 ? nullptr : Kabel[static_cast<std::size_t>(Via[i])]->get();
+void TSuche::SchreibeArbeitsfelder(TSwitch& s, int quelle) {
+    for (std::size_t v = 0; v < Geraete.size(); ++v) {
+        TKomponente* d = Geraete[v];
+        if (v >= Gelistet)
+            continue; // not listed: the plain form leaves its ViaKabel alone
+        const TStand st = Stand(static_cast<int>(v), quelle);
+        d->Fertig = st.Fertig;
+        d->Distanz = st.Dist;
+        d->ViaKabel = st.Via < 0 ? nullptr : Kabel[Z(st.Via)]->get();
     }
     s.Fertig = true;
     s.Distanz = 0.0L;
 }
 
+void TSuche::Berechne(TSwitch& s, bool arbeitsfelder) {
+    const int quelle = Index.at(&s);
+    Suche(quelle);
+    SchreibeTabelle(s, quelle);
+    if (arbeitsfelder)
+        SchreibeArbeitsfelder(s, quelle);
+}
+
 } // namespace
 
 void TSwitch::BerechneRouting(const TKompList& komponenten, const TKabelList& kabel) {
-    TSuche(komponenten, kabel).Berechne(*this, true);
+    TSuche(komponenten, kabel, this).Berechne(*this, true);
 }
 
 void BerechneAlleRoutingtabellen(const TKompList& komponenten, const TKabelList& kabel) {
-    TSuche suche(komponenten, kabel);
+    TSuche suche(komponenten, kabel, nullptr);
     TSwitch* letzter = nullptr;
     for (const auto& d : komponenten)
         if (auto* sw = dynamic_cast<TSwitch*>(d.get()))

@@ -235,3 +235,31 @@ TEST(KompList, IndexEntfernenUndFehler) {
     EXPECT_EQ(l.IndexVon(a.get()), -1);
     EXPECT_EQ(l.Remove(a.get()), nullptr);
 }
+
+TEST(Komponente, RoutingtabelleAmOrtNeuAufbauen) {
+    auto s = std::make_shared<TSwitch>(0, 0);
+    auto a = std::make_shared<TComputer>(50, 0);
+    auto b = std::make_shared<TComputer>(0, 50);
+    auto ka = TKabel::Create(s, a);
+    auto kb = TKabel::Create(s, b);
+    TRoutingList& t = s->Routingtabelle;
+    t.Add(1, ka);
+    t.Add(2, ka);
+    t.Add(3, kb);
+    // As Leeren followed by Add(7, kb), Add(2, ka) would leave it.
+    t.Ersetze(0, 7, kb);
+    t.Ersetze(1, 2, ka);
+    t.Kuerze(2);
+    ASSERT_EQ(t.Count(), 2);
+    EXPECT_EQ(t.GetRoute(0).Ziel, 7u);
+    EXPECT_EQ(t.GetRoute(0).Kabel.lock(), kb);
+    EXPECT_EQ(t.GetRoute(1).Ziel, 2u);
+    EXPECT_EQ(t.GetRoute(1).Kabel.lock(), ka);
+    t.Ersetze(2, 9, ka); // one past the end appends
+    EXPECT_EQ(t.Count(), 3);
+    EXPECT_EQ(t.FindeKabel(9), ka.get());
+    t.Kuerze(5); // longer than the table: nothing happens
+    EXPECT_EQ(t.Count(), 3);
+    t.Kuerze(0);
+    EXPECT_EQ(t.Count(), 0);
+}

@@ -1,0 +1,133 @@
+// The full redraw at every timer event and mouse move, against the bare cost of filling the
+// surface and copying the visible part into the view.
+//
+//   QT_QPA_PLATFORM=offscreen build-bench/bench/verbundo_ui_bench
+
+#include "ui/Anzeige.h"
+#include "ui/Bilder.h"
+#include "ui/Dialoge.h"
+#include "ui/uHaupt.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+using namespace verbundo;
+
+class TStilleDialoge : public TDialoge {
+public:
+    void Information(QWidget*, const QString&) override {}
+    void Fehler(QWidget*, const QString&) override {}
+    QString Eingabe(QWidget*, const QString&, const QString&, const QString& v) override {
+        return v;
+    }
+    QString Oeffnen(QWidget*, const QString&) override { return {}; }
+    QString Speichern(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    void Menue(QMenu*, const QPoint&) override {}
+};
+
+class TStillerStarter : public TStarter {
+public:
+    bool Starte(const QString&, const QStringList&) override { return false; }
+};
+
+// 500 devices spread over the surface, 700 cables between near neighbours, 20 subnets, and
+// every tenth cable carrying a message.
+void BaueNetz(TNetz& n) {
+    std::mt19937 zufall(7);
+    std::uniform_int_distribution<int> ort(40, 2960);
+    std::vector<TKomponente*> geraete;
+    for (int i = 0; i < 500; ++i) {
+        const int x = ort(zufall);
+        const int y = ort(zufall);
+        TKomponente* k = nullptr;
+        switch (i % 4) {
+        case 0:
+            k = n.Neu<TComputer>(x, y);
+            break;
+        case 1:
+            k = n.Neu<TDrucker>(x, y);
+            break;
+        case 2:
+            k = n.Neu<TSwitch>(x, y);
+            break;
+        default:
+            k = n.Neu<TRouter>(x, y);
+            static_cast<TRouter*>(k)->SetIP2Text("10.0.0." + std::to_string(i % 250));
+        }
+        k->SetIPText("192.168." + std::to_string(i / 250) + "." + std::to_string(i % 250));
+        geraete.push_back(k);
+    }
+    std::uniform_int_distribution<int> wahl(0, 499);
+    for (int i = 0; i < 700; ++i) {
+        TKomponente* a = geraete[static_cast<std::size_t>(wahl(zufall))];
+        TKomponente* b = geraete[static_cast<std::size_t>(
+            (wahl(zufall) % 20 + 1 + n.Komponentenliste.IndexVon(a)) % 500)];
+        n.Verbinde(a, b)->SetAktiv(i % 10 == 0);
+    }
+    for (int i = 0; i < 20; ++i) {
+        const int x = 100 + (i % 5) * 550;
+        const int y = 100 + (i / 5) * 700;
+        TSubnet* s = n.NeuesSubnetz({x, y, x + 400, y + 500});
+        s->SetNetzIDText("192.168." + std::to_string(i) + ".0");
+        s->SetMaskText("255.255.255.0");
+    }
+}
+
+struct TUmgebung {
+    TBilder Bilder = TBilder::Lade({QStringLiteral(VERBUNDO_SOURCE_DIR "/assets")});
+    TStilleDialoge Dialoge;
+    TStillerStarter Starter;
+    TForm1 Form{Bilder, Dialoge, Starter};
+
+    explicit TUmgebung(int zoom) {
+        Form.Timer1->stop();
+        Form.show();
+        Form.SBZoom->setValue(zoom);
+        Form.SBHPosition->setValue(Form.SBHPosition->maximum() / 2);
+        Form.SBVPosition->setValue(Form.SBVPosition->maximum() / 2);
+    }
+};
+
+void Neuzeichnen(benchmark::State& state) {
+    TUmgebung u(static_cast<int>(state.range(0)));
+    BaueNetz(u.Form.Netz);
+    u.Form.AktKomponente = u.Form.Komponentenliste.GetKomponente(3);
+    for (auto _ : state)
+        u.Form.ZeichneNetz();
+}
+BENCHMARK(Neuzeichnen)->Arg(100)->Arg(200)->Arg(600)->Unit(benchmark::kMillisecond);
+
+// What any redraw costs at least: the white fill of the whole surface and the view's copy.
+void Grundkosten(benchmark::State& state) {
+    TUmgebung u(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        {
+            QPainter p(&u.Form.Puffer);
+            p.fillRect(u.Form.Puffer.rect(), Qt::white);
+        }
+        u.Form.Anzeige->repaint();
+    }
+}
+BENCHMARK(Grundkosten)->Arg(100)->Arg(200)->Arg(600)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
