@@ -1,12 +1,12 @@
 #!/bin/sh
 # Installs the build into a scratch prefix and checks what a desktop and a package
 # manager rely on: validators, names that refer to each other, icon sizes, examples.
-# Aufruf: pruefe-installation.sh BUILD QUELLE APP-ID MIME-TYP mit-fenster|ohne-fenster
+# Aufruf: pruefe-installation.sh BUILD QUELLE APP-ID MIME-TYP VERSION mit-fenster|ohne-fenster
 set -u
 
-build=$1 quelle=$2 id=$3 mime=$4 fenster=$5
+build=$1 quelle=$2 id=$3 mime=$4 version=$5 fenster=$6
 
-for werkzeug in cmake desktop-file-validate appstreamcli xmllint update-mime-database file cmp; do
+for werkzeug in cmake desktop-file-validate appstreamcli xmllint update-mime-database file cmp gzip; do
     if ! command -v "$werkzeug" >/dev/null 2>&1; then
         echo "übersprungen: $werkzeug fehlt (scripts/install-deps installiert es)"
         exit 77
@@ -47,6 +47,11 @@ done
 
 grep -q '^License: GPL-3+' "$share/doc/verbundo/copyright" 2>/dev/null ||
     fehler "share/doc/verbundo/copyright fehlt"
+gzip -cd "$share/doc/verbundo/changelog.gz" 2>/dev/null | head -n 1 | grep -q "^verbundo ($version) " ||
+    fehler "changelog.gz beginnt nicht mit Version $version"
+for p in $programme; do
+    gzip -cd "$share/man/man1/$p.1.gz" 2>/dev/null | grep -q '^\.TH' || fehler "Handbuchseite $p.1.gz fehlt"
+done
 
 # Desktop file
 desktop=$share/applications/$id.desktop
@@ -85,8 +90,8 @@ else
         fehler "metainfo: mediatype $mime fehlt"
     [ "$(xpfad 'count(/component/summary[@xml:lang="de"])')" = 1 ] ||
         fehler "metainfo: keine deutsche Zusammenfassung"
-    [ "$(xpfad 'count(/component/releases/release[@version="1.0.0"])')" = 1 ] ||
-        fehler "metainfo: Version 1.0.0 fehlt"
+    [ "$(xpfad 'string(/component/releases/release[1]/@version)')" = "$version" ] ||
+        fehler "metainfo: die neueste Version ist nicht $version"
     for b in $(xpfad '/component/provides/binary/text()'); do
         case " $programme " in
             *" $b "*) [ -x "$ziel/bin/$b" ] || fehler "metainfo nennt $b, das nicht installiert ist" ;;
