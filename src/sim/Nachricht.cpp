@@ -28,7 +28,9 @@ void TNachrichtenList::Takt() {
         return;
     BusyWaechter waechter(Busy);
     // The step works on its own copy of the list, so a delivery notice that runs a nested
-    // event loop never sees a half-moved list, and anything added meanwhile survives.
+    // event loop never sees a half-moved list, and anything added meanwhile survives. Order of
+    // each message's turn: drop it if its device or cable was deleted, clear its arrival mark,
+    // deliver, count the hop, then move, copy or drop.
     auto alt = std::move(Liste);
     Liste.clear();
     std::vector<std::unique_ptr<TNachricht>> neu;
@@ -39,12 +41,17 @@ void TNachrichtenList::Takt() {
         // What was deleted from the canvas is never reached again.
         if (m->KabelVerloren() || m->GetPosition()->IstEntfernt())
             continue;
-        if (TKabel* angekommen = m->GetKabel())
-            angekommen->SetAktiv(false);
+        if (TKabel* herkunft = m->GetKabel())
+            herkunft->SetAktiv(false);
         TKomponente* p = m->GetPosition();
         if (p == m->GetZiel()) {
             if (const auto* empfaenger = dynamic_cast<const TDrucker*>(p)) {
+                const unsigned geleert = Leerungen;
                 empfaenger->Empfange(*m, Melder);
+                // The list was emptied while the notice was open (a network discarded): the
+                // rest of this step belongs to it and goes too.
+                if (Leerungen != geleert)
+                    return;
                 continue;
             }
         }
@@ -61,9 +68,10 @@ void TNachrichtenList::Takt() {
             }
             continue;
         }
+        const TKabel* angekommen = m->GetKabel();
         for (int port = 0; port < p->KabelCount(); ++port) {
             TKabel* k = p->GetKabel(port);
-            if (!k || k == m->GetKabel())
+            if (!k || k == angekommen)
                 continue;
             if (neu.size() + nochOffen >= MaxUnterwegs)
                 break;

@@ -57,7 +57,12 @@ public:
     int Count() const { return static_cast<int>(Liste.size()); }
     TNachricht& GetNachricht(int index) const { return *Liste.at(static_cast<std::size_t>(index)); }
     void Add(std::unique_ptr<TNachricht> n) { Liste.push_back(std::move(n)); }
-    void Clear() { Liste.clear(); }
+    // Destroys every message; called during a step (from a delivery notice), also those that
+    // step still holds.
+    void Clear() {
+        Liste.clear();
+        ++Leerungen;
+    }
     bool IsBusy() const { return Busy; }
 
     // Deliveries are reported here; none means silent delivery.
@@ -72,6 +77,7 @@ private:
     std::vector<std::unique_ptr<TNachricht>> Liste;
     bool Busy = false;
     TMelder* Melder = nullptr;
+    unsigned Leerungen = 0;
 };
 
 } // namespace verbundo
