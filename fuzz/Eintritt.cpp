@@ -6,6 +6,7 @@
 #include "model/Fehler.h"
 #include "sim/Netz.h"
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -39,6 +40,23 @@ bool AllesPasst(const TNetz& netz) {
 void Lies(const std::string& text, TNetz& netz) {
     std::istringstream ein(text);
     LeseNetzdatei(ein, netz);
+}
+
+// The error must name one of the dot-separated fields. what() is a C string, so a field with
+// a NUL byte shows only up to it.
+bool NenntEinFeld(const std::string& text, const std::string& meldung) {
+    std::size_t anfang = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != '.')
+            continue;
+        std::string erwartet =
+            "'" + text.substr(anfang, i - anfang) + "' is not a valid integer value";
+        erwartet.resize(std::min(erwartet.size(), erwartet.find('\0')));
+        if (meldung == erwartet)
+            return true;
+        anfang = i + 1;
+    }
+    return false;
 }
 
 } // namespace
@@ -89,11 +107,7 @@ void IPEintritt(const std::uint8_t* daten, std::size_t groesse) {
     try {
         ok = StrToIP(text, wert);
     } catch (const EFehler& e) {
-        const std::string m = e.what();
-        const std::string ende = "' is not a valid integer value";
-        Verlange(m.size() >= ende.size() + 1 && m.front() == '\'' &&
-                     m.compare(m.size() - ende.size(), ende.size(), ende) == 0,
-                 "conversion error text: " + m);
+        Verlange(NenntEinFeld(text, e.what()), std::string("conversion error text: ") + e.what());
         return;
     }
     if (!ok) {
