@@ -63,7 +63,9 @@ public:
     bool IstEntfernt() const { return Entfernt; }
     void SetEntfernt(bool wert) { Entfernt = wert; }
 
-    // Working fields of the routing computation; they mean nothing outside it.
+    // Working fields of the routing computation: after it, what the last search left (settled,
+    // distance from that switch or -1 for unreached, last cable of the path). Nothing else
+    // reads them. A device outside the device list is not touched by the search.
     bool Fertig = false;
     long double Distanz = -1.0L;
     TKabel* ViaKabel = nullptr;
