@@ -294,3 +294,29 @@ TEST(Routing, GleichesErgebnisWieDasEinfacheVerfahren) {
     EXPECT_GT(routen, 20000);
     EXPECT_GT(fremde, 20);
 }
+
+TEST(Routing, ZweimalGelistetesGeraetBekommtZweiRouten) {
+    TNetz n;
+    auto* s = n.Neu<TSwitch>(0, 0);
+    auto* c = n.Neu<TComputer>(100, 0);
+    c->SetIPText("10.0.0.2");
+    TKabel* k = n.Verbinde(s, c);
+    n.Komponentenliste.Add(n.Komponentenliste.GetZeiger(1));
+    n.Komponentenliste.Add(n.Komponentenliste.GetZeiger(0)); // the switch itself again
+    BerechneAlleRoutingtabellen(n.Komponentenliste, n.Kabelliste);
+    EXPECT_EQ(Inhalt(*s), (Tabelle{{Ip("10.0.0.2"), k}, {Ip("10.0.0.2"), k}}));
+    test::BerechneAlleEinfach(n.Komponentenliste, n.Kabelliste);
+    EXPECT_EQ(Inhalt(*s), (Tabelle{{Ip("10.0.0.2"), k}, {Ip("10.0.0.2"), k}}));
+}
+
+TEST(Routing, SwitchAusserhalbDerListe) {
+    TNetz n;
+    auto* a = n.Neu<TComputer>(0, 0);
+    auto* s = n.Neu<TSwitch>(100, 0);
+    auto* b = n.Neu<TComputer>(200, 0);
+    TKabel* ka = n.Verbinde(a, s);
+    TKabel* kb = n.Verbinde(s, b);
+    const auto weg = n.Komponentenliste.Remove(s); // its cables stay, as no editor path does
+    static_cast<TSwitch*>(weg.get())->BerechneRouting(n.Komponentenliste, n.Kabelliste);
+    EXPECT_EQ(Inhalt(*s), (Tabelle{{0, ka}, {0, kb}}));
+}
