@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs the build into a scratch prefix and checks what a desktop and a package
 # manager rely on: validators, names that refer to each other, icon sizes, examples.
-# Aufruf: pruefe-installation.sh BUILD QUELLE APP-ID MIME-TYP VERSION mit-fenster|ohne-fenster
+# Aufruf: pruefe-installation.sh BUILD QUELLE APP-ID MIME-TYP VERSION DATENVERZEICHNIS
+#         mit-fenster|ohne-fenster
 set -u
 
-build=$1 quelle=$2 id=$3 mime=$4 version=$5 fenster=$6
+build=$1 quelle=$2 id=$3 mime=$4 version=$5 daten=$6 fenster=$7
 
 for werkzeug in cmake desktop-file-validate appstreamcli xmllint update-mime-database file cmp gzip; do
     if ! command -v "$werkzeug" >/dev/null 2>&1; then
@@ -39,6 +40,14 @@ for p in $programme; do
         fehler "bin/$p ist kein ELF-Programm"
     fi
 done
+
+# The window program falls back to the data directory it was built for.
+# Qt string literals are stored as UTF-16, hence both encodings.
+if [ "$fenster" = mit-fenster ] && command -v strings >/dev/null 2>&1 &&
+    ! { strings -a "$ziel/bin/verbundo" | grep -qxF "$daten" ||
+        strings -a -e l "$ziel/bin/verbundo" | grep -qxF "$daten"; }; then
+    fehler "bin/verbundo sucht seine Bilder nicht in $daten"
+fi
 
 # Pictures the window program loads by name
 for b in computer.bmp mailserver.bmp switch.bmp drucker.bmp router.bmp dokument.bmp; do
