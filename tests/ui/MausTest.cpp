@@ -71,6 +71,12 @@ TEST_F(MausTest, LeftPressMovesTheDeviceAndRightPressOnlySelects) {
     Lasse({900, 600}, Qt::RightButton);
     EXPECT_EQ(F.Dialoge.MenueAufrufe.size(), 1u);
     EXPECT_EQ(F->AktKomponente, anderer);
+
+    // Released beyond the view: no menu.
+    Druecke({800, 300}, Qt::RightButton);
+    QTest::mouseRelease(F->Anzeige, Qt::RightButton, {}, QPoint(-20, 30));
+    EXPECT_EQ(F.Dialoge.MenueAufrufe.size(), 1u);
+    EXPECT_EQ(F->Modus, 0);
 }
 
 TEST_F(MausTest, CableJoinsTwoDevicesSelectsTheTargetAndRecomputesTables) {
