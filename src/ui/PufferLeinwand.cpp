@@ -1,6 +1,8 @@
 #include "ui/PufferLeinwand.h"
 
 #include "ui/Bilder.h"
+#include "ui/Raster.h"
+#include "ui/TextSpeicher.h"
 
 #include <QPainter>
 
@@ -36,9 +38,17 @@ QFont TPufferLeinwand::Schrift(const std::string& name, int punkte) {
     return schrift;
 }
 
-TPufferLeinwand::TPufferLeinwand(QPainter& painter, const TBilder& bilder)
-    : Painter(painter), Bilder(bilder), Stift(Qt::black, 1, Qt::SolidLine, Qt::FlatCap) {
+TPufferLeinwand::TPufferLeinwand(QPainter& painter, const TBilder& bilder, TTextSpeicher* texte)
+    : Painter(painter), Bilder(bilder), Texte(texte),
+      Stift(Qt::black, 1, Qt::SolidLine, Qt::FlatCap) {
     Painter.setRenderHint(QPainter::Antialiasing, false);
+    QPaintDevice* geraet = Painter.device();
+    if (geraet && geraet->devType() == QInternal::Image) {
+        auto* bild = static_cast<QImage*>(geraet);
+        if (bild->depth() == 32 && !Painter.transform().isScaling() &&
+            !Painter.transform().isTranslating())
+            Bild = bild;
+    }
     StiftSetzen();
     PinselSetzen();
     SetSchrift("MS Sans Serif", 8);
@@ -93,6 +103,8 @@ void TPufferLeinwand::SetSchrift(const std::string& name, int punkte) {
     const QFont schrift = Schrift(name, punkte);
     Painter.setFont(schrift);
     Metriken.emplace(schrift);
+    if (Texte)
+        Texte->SetSchrift(name + '/' + std::to_string(punkte), schrift);
 }
 
 const QFontMetrics& TPufferLeinwand::Metrik() {
@@ -109,19 +121,38 @@ void TPufferLeinwand::Rechteck(int links, int oben, int rechts, int unten) {
         std::swap(links, rechts);
     if (unten < oben)
         std::swap(oben, unten);
-    // A stroked QRect covers one pixel more than its size; right and bottom stay outside.
+    // Right and bottom lie outside the outline.
+    rechts = std::max(links, rechts - 1);
+    unten = std::max(oben, unten - 1);
+    if (Bild && Stift.width() == 1) {
+        RasterRahmen(*Bild, links, oben, rechts, unten, Stift.color().rgb(),
+                     Stift.style() == Qt::DotLine);
+        return;
+    }
     const QBrush alt = Painter.brush();
     Painter.setBrush(Qt::NoBrush);
-    Painter.drawRect(
-        QRect(links, oben, std::max(0, rechts - links - 1), std::max(0, unten - oben - 1)));
+    Painter.drawRect(QRect(links, oben, rechts - links, unten - oben));
     Painter.setBrush(alt);
 }
 
 void TPufferLeinwand::Linie(int x1, int y1, int x2, int y2) {
+    if (Bild && Stift.style() == Qt::SolidLine) {
+        RasterLinie(*Bild, x1, y1, x2, y2, Stift.color().rgb(), Stift.width());
+        return;
+    }
     Painter.drawLine(x1, y1, x2, y2);
 }
 
 void TPufferLeinwand::TextAus(int x, int y, const std::string& text) {
+    if (Texte) {
+        const auto& t = Texte->Text(text, PinselVoll ? PinselFarbe : QColor());
+        const QPoint ecke = QPoint(x, y) + t.Versatz;
+        if (t.Deckend && Bild)
+            RasterKopie(*Bild, ecke.x(), ecke.y(), t.Bild, t.Bild.rect());
+        else
+            Painter.drawImage(ecke, t.Bild);
+        return;
+    }
     // Text is drawn in the font colour, black; the pen keeps its own colour for lines.
     Painter.setPen(Qt::black);
     Painter.drawText(QPoint(x, y + Metrik().ascent()), Text(text));
@@ -129,14 +160,21 @@ void TPufferLeinwand::TextAus(int x, int y, const std::string& text) {
 }
 
 int TPufferLeinwand::TextBreite(const std::string& text) {
+    if (Texte)
+        return Texte->Breite(text);
     return Metrik().horizontalAdvance(Text(text));
 }
 
 void TPufferLeinwand::KopiereBild(TBild bild, int x, int y, int breite, int hoehe) {
     // Opaque: the icon's background covers the cable ends beneath it.
+    const QImage& quelle = Bilder.Bild(bild);
+    if (Bild && quelle.format() == QImage::Format_RGB32) {
+        RasterKopie(*Bild, x, y, quelle, QRect(0, 0, breite, hoehe));
+        return;
+    }
     const QPainter::CompositionMode alt = Painter.compositionMode();
     Painter.setCompositionMode(QPainter::CompositionMode_Source);
-    Painter.drawImage(QPoint(x, y), Bilder.Bild(bild), QRect(0, 0, breite, hoehe));
+    Painter.drawImage(QPoint(x, y), quelle, QRect(0, 0, breite, hoehe));
     Painter.setCompositionMode(alt);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPen>
 
 #include <optional>
@@ -14,14 +15,16 @@ class QPainter;
 namespace verbundo {
 
 class TBilder;
+class TTextSpeicher;
 
 // The core's canvas over a QPainter on the surface: crisp, unsmoothed lines, fonts by pixel
 // size so the picture does not depend on the display's resolution.
 class TPufferLeinwand : public TLeinwand {
 public:
     // The painter must stay open while this lives; the canvas starts with a solid 1-pixel black
-    // pen, a solid white brush and "MS Sans Serif" 8 points.
-    TPufferLeinwand(QPainter& painter, const TBilder& bilder);
+    // pen, a solid white brush and "MS Sans Serif" 8 points. Texts are copied from texte when
+    // given, else laid out and drawn each time.
+    TPufferLeinwand(QPainter& painter, const TBilder& bilder, TTextSpeicher* texte = nullptr);
 
     void SetStiftFarbe(TFarbe farbe) override;
     void SetStiftBreite(int breite) override;
@@ -46,7 +49,10 @@ private:
     const QFontMetrics& Metrik();
 
     QPainter& Painter;
+    // The image the painter draws on, for lines and outlines written straight into it.
+    QImage* Bild = nullptr;
     const TBilder& Bilder;
+    TTextSpeicher* Texte;
     QPen Stift;
     QColor PinselFarbe = Qt::white;
     bool PinselVoll = true;

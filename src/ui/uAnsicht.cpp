@@ -35,6 +35,13 @@ QString Faktor(double v) {
            QString::number(ziffer);
 }
 
+// The labels grow with their text, as the layout's auto-sized labels did; they never shrink
+// below their place in the layout.
+void Beschrifte(QLabel* label, const QString& text, int breite) {
+    label->setText(text);
+    label->resize(std::max(breite, label->sizeHint().width()), label->height());
+}
+
 } // namespace
 
 int TForm1::PufferX(int x) const {
@@ -82,8 +89,7 @@ void TForm1::AnzeigePaint(QPainter& painter) {
 }
 
 void TForm1::SBZoomChange() {
-    LZoom->setText(QStringLiteral("Zoomfaktor ") + Faktor(SBZoom->value() / 100.0) +
-                   QStringLiteral("x"));
+    Beschrifte(LZoom, QStringLiteral("Zoomfaktor ") + Faktor(SBZoom->value() / 100.0) + "x", 84);
     SetzeScrollMaxima();
     Anzeige->repaint();
 }
@@ -91,8 +97,8 @@ void TForm1::SBZoomChange() {
 void TForm1::SBTimeChange() {
     // setInterval restarts a running timer's period.
     Timer1->setInterval(SBTime->value());
-    LGeschw->setText(QStringLiteral("Geschwindigkeit ") + Faktor(200.0 / SBTime->value()) +
-                     QStringLiteral("x"));
+    Beschrifte(LGeschw, QStringLiteral("Geschwindigkeit ") + Faktor(200.0 / SBTime->value()) + "x",
+               114);
 }
 
 void TForm1::SBHPositionChange() {

@@ -5,6 +5,7 @@
 #include "ui/Anzeige.h"
 #include "ui/Dialoge.h"
 #include "ui/PufferLeinwand.h"
+#include "ui/TextSpeicher.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -78,7 +79,7 @@ QPushButton* Knopf(const QString& text, QWidget* parent, QRect r) {
 
 TForm1::TForm1(const TBilder& bilder, TDialoge& dialoge, TStarter& starter, QWidget* parent)
     : QWidget(parent), Bilder(bilder), DialogeRef(dialoge), Starter(starter),
-      Melder(std::make_unique<TFensterMelder>(*this)) {
+      Melder(std::make_unique<TFensterMelder>(*this)), Texte(std::make_unique<TTextSpeicher>()) {
     LadeWerkzeugbilder();
     Modus = 0;
     AktKomponente = nullptr;
@@ -175,6 +176,7 @@ void TForm1::BaueLayout() {
         ToolButton11, Button2,     ListBox1,    BIpConfig,   BRoute,      Edit1,       Tracert};
     for (std::size_t i = 1; i < std::size(reihe); ++i)
         setTabOrder(reihe[i - 1], reihe[i]);
+    BBeenden->setFocus();
 }
 
 void TForm1::BaueWerkzeugleiste() {

@@ -29,6 +29,7 @@ class TAnzeige;
 class TBilder;
 class TDialoge;
 class TStarter;
+class TTextSpeicher;
 
 // The tools of the grouped tool buttons.
 enum class TWerkzeug { Verschieben, Computer, Drucker, Switch, Router, Netzwerkkabel, Subnetz };
@@ -175,6 +176,7 @@ private:
     TDialoge& DialogeRef;
     TStarter& Starter;
     std::unique_ptr<TMelder> Melder;
+    std::unique_ptr<TTextSpeicher> Texte;
 };
 
 } // namespace verbundo

@@ -2,6 +2,7 @@
 
 #include "ui/Anzeige.h"
 #include "ui/PufferLeinwand.h"
+#include "ui/TextSpeicher.h"
 #include "ui/uHaupt.h"
 
 #include <QPainter>
@@ -21,7 +22,7 @@ void KabelLinie(TLeinwand& c, const TKabel& k) {
 void TForm1::ZeichneNetz() {
     {
         QPainter painter(&Puffer);
-        TPufferLeinwand c(painter, Bilder);
+        TPufferLeinwand c(painter, Bilder, Texte.get());
 
         c.SetPinselFarbe(clWeiss);
         c.SetPinselStil(TPinsel::Voll);

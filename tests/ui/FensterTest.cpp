@@ -120,6 +120,9 @@ TEST(Fenster, GeschwindigkeitsleisteSetztTaktUndFaktor) {
         EXPECT_EQ(f->Timer1->interval(), pos);
         EXPECT_TRUE(f->Timer1->isActive());
         EXPECT_EQ(f->LGeschw->text().toStdString(), text) << pos;
+        // The label grows to its text, from where it stands.
+        EXPECT_GE(f->LGeschw->width(), f->LGeschw->sizeHint().width());
+        EXPECT_EQ(f->LGeschw->pos(), QPoint(38, 93));
     }
 }
 
@@ -212,6 +215,8 @@ TEST(Fenster, BeendenSchliesstOhneNachzufragen) {
     f->Netz.Neu<TComputer>(100, 100);
     f->show();
     ASSERT_TRUE(f->isVisible());
+    // The first control of the focus order has the focus.
+    EXPECT_EQ(f->focusWidget(), f->BBeenden);
     f->BBeenden->click();
     EXPECT_FALSE(f->isVisible());
     EXPECT_TRUE(f.Dialoge.Informationen.empty());

@@ -3,7 +3,10 @@
 #include "FensterHilfe.h"
 #include "Testhilfe.h"
 #include "ui/Anzeige.h"
+#include "ui/PufferLeinwand.h"
+#include "ui/TextSpeicher.h"
 
+#include <QPainter>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -98,6 +101,16 @@ TEST_F(Zeichnen, AktivesKabelGruenMitDokumentAufGanzzahligerMitte) {
     F.ZeichneNetz();
     EXPECT_EQ(ZaehleInSpalte(p, 150, 195, 205, Rot), 2);
     EXPECT_EQ(ZaehleInSpalte(p, 150, 195, 205, Gruen), 0);
+
+    // Steep lines are two pixels wide across; ends off the surface are cut, not wrapped.
+    LoseKabel(F, 700, 100, 703, 400);
+    LoseKabel(F, 2990, -50, 3100, 2900);
+    F.ZeichneNetz();
+    int steil = 0;
+    for (int x = 695; x < 710; ++x)
+        steil += Farbe(p, x, 250) == Schwarz;
+    EXPECT_EQ(steil, 2);
+    EXPECT_EQ(Farbe(p, 0, 1000), Weiss);
 }
 
 TEST_F(Zeichnen, GeraeteUeberKabelnUndRoteAuswahlUmsAktuelle) {
@@ -131,6 +144,15 @@ TEST_F(Zeichnen, GeraeteUeberKabelnUndRoteAuswahlUmsAktuelle) {
     F.AktKomponente = nullptr;
     F.ZeichneNetz();
     EXPECT_EQ(Farbe(p, 280, 280), Weiss);
+
+    // Icons at the edge of the surface are cut off there.
+    F.Netz.Neu<TComputer>(2995, 2995);
+    F.Netz.Neu<TSwitch>(-10, 3);
+    F.ZeichneNetz();
+    EXPECT_EQ(Farbe(p, 2999, 2999), computer);
+    EXPECT_EQ(Farbe(p, 2979, 2979), computer);
+    EXPECT_EQ(Farbe(p, 0, 0), Farbe(Bilder.Bild(TBild::Switch), 0, 0));
+    EXPECT_EQ(Farbe(p, 6, 0), Weiss);
 }
 
 TEST_F(Zeichnen, TexteStehenAufWeissemGrund) {
@@ -149,6 +171,41 @@ TEST_F(Zeichnen, TexteStehenAufWeissemGrund) {
     for (int x = 985; x < 1015; ++x)
         linie += ZaehleInSpalte(p, x, 1020, 1032, Schwarz);
     EXPECT_LT(linie, 45);
+}
+
+TEST_F(Zeichnen, GespeicherteTexteGleichenGezeichneten) {
+    // The same texts, laid out each time and copied from the store (drawn a second time, so
+    // they really come from it), over a line, opaque and transparent.
+    auto male = [&](TTextSpeicher* texte) {
+        QImage bild(400, 200, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        QPainter p(&bild);
+        TPufferLeinwand c(p, Bilder, texte);
+        c.SetStiftBreite(2);
+        c.Linie(0, 25, 399, 25);
+        c.SetSchrift("Arial Narrow", 8);
+        c.TextAus(10, 20, "192.168.100.100");
+        c.SetPinselStil(TPinsel::Leer);
+        c.TextAus(150, 20, "Wyj 10.0.0.1");
+        c.SetPinselStil(TPinsel::Voll);
+        c.SetPinselFarbe(clRot);
+        c.SetSchrift("MS Sans Serif", 10);
+        c.TextAus(10, 60, "Subnetmask:");
+        EXPECT_EQ(c.TextBreite("Subnetmask:"),
+                  QFontMetrics(TPufferLeinwand::Schrift("MS Sans Serif", 10))
+                      .horizontalAdvance("Subnetmask:"));
+        return bild;
+    };
+    TTextSpeicher texte;
+    const QImage direkt = male(nullptr);
+    male(&texte);
+    const QImage gespeichert = male(&texte);
+    int verschieden = 0;
+    for (int y = 0; y < direkt.height(); ++y)
+        for (int x = 0; x < direkt.width(); ++x)
+            verschieden += direkt.pixel(x, y) != gespeichert.pixel(x, y);
+    EXPECT_EQ(verschieden, 0);
+    EXPECT_GT(Dunkle(direkt, {10, 20, 60, 13}), 20);
 }
 
 TEST_F(Zeichnen, SubnetzGepunktetBlauOderRotUndGezogenesRechteck) {
