@@ -23,7 +23,7 @@ build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	cd assets && ../$(BUILD)/src/app/verbundo
+	cd assets && $(abspath $(BUILD))/src/app/verbundo
 
 check: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)

@@ -66,7 +66,7 @@ TEST(FensterDialoge, InformationUndFehlerSindModaleBoxenMitEinemOk) {
         EXPECT_EQ(box->text(), "Die maximale Anzahl\nist erreicht.");
         EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
         // The timer goes on firing while the box is open.
-        QTest::qWaitFor([&] { return ticks >= 3; }, 5000);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 5000));
         box->button(QMessageBox::Ok)->click();
     });
     dialoge.Information(nullptr, "Die maximale Anzahl\rist erreicht.");
