@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -30,8 +29,6 @@ template <class T> void WennOffen(std::function<void(T*)> handle) {
     warte->setInterval(10);
     QObject::connect(warte, &QTimer::timeout, [=] {
         QWidget* offen = QApplication::activeModalWidget();
-        if (!offen)
-            offen = QApplication::activePopupWidget();
         if (offen) {
             warte->stop();
             if (T* erwartet = qobject_cast<T*>(offen)) {
@@ -123,21 +120,6 @@ TEST(FensterDialoge, DateidialogeMitFilterEndungUndVorschlag) {
         d->reject();
     });
     EXPECT_EQ(dialoge.Oeffnen(nullptr, filter), "");
-}
-
-TEST(FensterDialoge, MenueFuehrtDieWahlAusBevorEsZurueckkehrt) {
-    TQtDialoge dialoge;
-    QMenu menue;
-    bool gewaehlt = false;
-    QAction* senden = menue.addAction("Nachricht senden");
-    menue.addAction("Löschen");
-    QObject::connect(senden, &QAction::triggered, [&] { gewaehlt = true; });
-    WennOffen<QMenu>([&](QMenu* m) {
-        m->setActiveAction(senden);
-        QTest::keyClick(m, Qt::Key_Return);
-    });
-    dialoge.Menue(&menue, QPoint(100, 100));
-    EXPECT_TRUE(gewaehlt);
 }
 
 } // namespace

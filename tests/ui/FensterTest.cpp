@@ -50,55 +50,12 @@ TEST(Fenster, StartzustandZeigtLeereWeisseFlaecheUndGrundeinstellungen) {
     EXPECT_EQ(andere, 0);
 }
 
-TEST(Fenster, SteuerelementeStehenAnIhrenPlaetzen) {
+TEST(Fenster, WerkzeugleisteMitBildernFolgtAlsEinzigeDerBreite) {
     TFenster f;
-    EXPECT_EQ(f->size(), QSize(828, 585));
-    const std::pair<QWidget*, QRect> plaetze[] = {
-        {f->ToolBar1, {0, 0, 828, 49}},
-        {f->Anzeige, {0, 48, 609, 521}},
-        {f->SBHPosition, {0, 568, 617, 17}},
-        {f->SBVPosition, {614, 32, 19, 537}},
-        {f->GEinstellungen, {640, 56, 185, 113}},
-        {f->SBZoom, {24, 24, 145, 17}},
-        {f->LZoom, {46, 45, 84, 16}},
-        {f->SBTime, {24, 72, 145, 17}},
-        {f->LGeschw, {38, 93, 114, 16}},
-        {f->BBeenden, {664, 550, 137, 27}},
-        {f->RoutingTabelle, {640, 176, 75, 13}},
-        {f->ListBox1, {640, 192, 185, 201}},
-        {f->GroupBox1, {640, 400, 185, 137}},
-        {f->BIpConfig, {24, 16, 137, 25}},
-        {f->BRoute, {24, 48, 137, 25}},
-        {f->Edit1, {32, 80, 121, 21}},
-        {f->Tracert, {24, 104, 137, 25}},
-        {f->ToolButton5, {0, 2, 39, 38}},
-        {f->ToolButton10, {39, 2, 39, 38}},
-        {f->ToolButton6, {78, 2, 39, 38}},
-        {f->ToolButton7, {125, 2, 39, 38}},
-        {f->ToolButton11, {359, 2, 39, 38}},
-        {f->Button2, {406, 2, 139, 38}},
-    };
-    for (auto [w, r] : plaetze)
-        EXPECT_EQ(w->geometry(), r)
-            << w->metaObject()->className() << " " << w->objectName().toStdString();
-
-    EXPECT_EQ(f->BBeenden->text(), "Beenden");
-    EXPECT_EQ(f->Button2->text(), "Konfiguration Testen");
-    EXPECT_EQ(f->GEinstellungen->title(), "Einstellungen");
-    EXPECT_EQ(f->GroupBox1->title(), "DOS-Befehle");
-    EXPECT_EQ(f->Edit1->text(), "0.0.0.0");
-    EXPECT_EQ(f->ToolButton5->toolTip(), "Öffnen");
-    EXPECT_EQ(f->ToolButton6->toolTip(), "Speichern");
-    EXPECT_EQ(f->ToolButton3->toolTip(), "Netzwerkkabel");
-    EXPECT_TRUE(f->ToolButton10->toolTip().isEmpty());
-    EXPECT_EQ(f->ToolButton1->icon().pixmap(32, 32).size(), QSize(32, 32));
-    EXPECT_TRUE(f->RoutingTabelle->isHidden());
-    EXPECT_TRUE(f->ListBox1->isHidden());
-    EXPECT_EQ(f->BBeenden->font().pixelSize(), 13);
-    EXPECT_EQ(f->SBZoom->font().pixelSize(), 13);
-    EXPECT_EQ(f->font().pixelSize(), 11);
-
-    // Only the tool bar follows the window's width.
+    for (QToolButton* b :
+         {f->ToolButton5, f->ToolButton10, f->ToolButton6, f->ToolButton7, f->ToolButton1,
+          f->ToolButton8, f->ToolButton2, f->ToolButton9, f->ToolButton3, f->ToolButton11})
+        EXPECT_EQ(b->icon().pixmap(32, 32).size(), QSize(32, 32)) << b->x();
     f->show();
     f->resize(1000, 700);
     EXPECT_EQ(f->ToolBar1->width(), 1000);
