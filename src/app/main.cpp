@@ -7,7 +7,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -19,10 +23,21 @@ bool HatBildschirm() {
     return p != QLatin1String("offscreen") && p != QLatin1String("minimal");
 }
 
+// The program speaks German whatever the desktop's language, Qt's own dialogs included.
+void LadeDeutscheQtTexte(QApplication& app, QTranslator& uebersetzer) {
+    if (uebersetzer.load(QStringLiteral("qtbase_de"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&uebersetzer);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.verbundo.Verbundo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/programm/verbundo.png")));
+    QTranslator uebersetzer;
+    LadeDeutscheQtTexte(app, uebersetzer);
 
     verbundo::TBilder bilder;
     try {
@@ -38,5 +53,15 @@ int main(int argc, char* argv[]) {
     verbundo::TQtStarter starter;
     verbundo::TForm1 form(bilder, dialoge, starter);
     form.show();
+
+    // A double-clicked .nz file arrives as the one argument: it is opened as "Öffnen" would,
+    // once the window is on screen, so an error box has a window to belong to.
+    const QStringList argumente = QCoreApplication::arguments();
+    if (argumente.size() == 2) {
+        const QString pfad = argumente.at(1);
+        QTimer::singleShot(0, &form, [&form, pfad] {
+            form.Ausfuehren([&form, pfad] { form.LadeDatei(pfad, false); });
+        });
+    }
     return app.exec();
 }

@@ -32,8 +32,10 @@ void TForm1::ToolButton5Click(QObject* sender) {
     const QString pfad = Dialoge().Oeffnen(this, QString::fromUtf8(Filter));
     if (pfad.isEmpty())
         return;
-    const bool hinzufuegen = sender != ToolButton5;
+    LadeDatei(pfad, sender != ToolButton5);
+}
 
+void TForm1::LadeDatei(const QString& pfad, bool hinzufuegen) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
         throw EFehler("Cannot open file " + Nativ(pfad));

@@ -128,6 +128,9 @@ public:
     // sender is ToolButton5 (open, replacing the network) or ToolButton10 (add).
     void ToolButton5Click(QObject* sender);
     void ToolButton6Click();
+    // Reads the file into a network of its own; only when that succeeded it replaces the
+    // current network (hinzufuegen false) or is appended to it. Raises EFehler otherwise.
+    void LadeDatei(const QString& pfad, bool hinzufuegen);
 
     // --- mouse editing (uMaus.cpp) ------------------------------------------------------------
     void AnzeigeMouseDown(Qt::MouseButton button, int x, int y);
