@@ -55,21 +55,8 @@ public:
     }
 
     static std::string Name(TBild b) {
-        switch (b) {
-        case TBild::Computer:
-            return "Computer";
-        case TBild::Mailserver:
-            return "Mailserver";
-        case TBild::Switch:
-            return "Switch";
-        case TBild::Drucker:
-            return "Drucker";
-        case TBild::Router:
-            return "Router";
-        case TBild::Dokument:
-            return "Dokument";
-        }
-        return "?";
+        const char* namen[] = {"Computer", "Mailserver", "Switch", "Drucker", "Router", "Dokument"};
+        return namen[static_cast<int>(b)];
     }
 
 private:

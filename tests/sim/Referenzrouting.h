@@ -2,7 +2,7 @@
 
 // The table computation in its plain form, kept as the yardstick for the fast one: up to n
 // passes, each relaxing over the whole cable list and selecting over the whole device list.
-// Header-only, shared by the tests and the benchmarks; not part of the program.
+// Header-only, shared by the tests and the benchmarks; not built into the program.
 
 #include "model/Kabel.h"
 #include "model/Komponente.h"

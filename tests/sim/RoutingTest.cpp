@@ -42,116 +42,58 @@ std::vector<Arbeitsfelder> Felder(const TKompList& l) {
     return f;
 }
 
-} // namespace
-
-TEST(Routing, ZweiComputerAnEinemSwitch) {
-    TNetz n;
-    auto* a = n.Neu<TComputer>(100, 100);
-    auto* s = n.Neu<TSwitch>(300, 100);
-    auto* b = n.Neu<TComputer>(500, 100);
-    a->SetIPText("10.0.0.1");
-    b->SetIPText("10.0.0.2");
-    TKabel* kb = n.Verbinde(b, s);
-    TKabel* ka = n.Verbinde(a, s);
-    n.BerechneRouting();
-    EXPECT_EQ(Inhalt(*s), (Tabelle{{Ip("10.0.0.1"), ka}, {Ip("10.0.0.2"), kb}}));
-    EXPECT_EQ(s->NaechstesKabel(*a), ka);
-    EXPECT_EQ(s->NaechstesKabel(*b), kb);
+template <class T> T* Neu(TNetz& n, int x, int y, const char* ip = nullptr) {
+    T* k = n.Neu<T>(x, y);
+    if (ip)
+        k->SetIPText(ip);
+    return k;
 }
 
-TEST(Routing, DirekteVerbindungSchlaegtDenUmweg) {
+} // namespace
+
+TEST(Routing, RoutenInListenreihenfolge) {
     TNetz n;
-    auto* s1 = n.Neu<TSwitch>(100, 100);
-    auto* s3 = n.Neu<TSwitch>(300, 600); // far off the line
-    auto* s2 = n.Neu<TSwitch>(500, 100);
-    auto* c = n.Neu<TComputer>(700, 100);
-    c->SetIPText("10.0.0.9");
+    auto* a = Neu<TComputer>(n, 100, 100, "10.0.0.1");
+    auto* s = Neu<TSwitch>(n, 300, 100);
+    auto* allein = Neu<TComputer>(n, 50, 50, "10.0.0.5");
+    auto* r = Neu<TRouter>(n, 300, 300, "10.0.0.3");
+    r->SetIP2Text("192.168.0.1");
+    auto* b = Neu<TComputer>(n, 500, 100, "10.0.0.2");
+    TKabel* kb = n.Verbinde(b, s);
+    TKabel* kr = n.Verbinde(s, r);
+    TKabel* ka = n.Verbinde(a, s);
+    n.BerechneRouting();
+    // No route for the unconnected device nor the switch itself; two for the router.
+    EXPECT_EQ(Inhalt(*s), (Tabelle{{Ip("10.0.0.1"), ka},
+                                   {Ip("10.0.0.3"), kr},
+                                   {Ip("192.168.0.1"), kr},
+                                   {Ip("10.0.0.2"), kb}}));
+    EXPECT_EQ(s->NaechstesKabel(*allein), nullptr);
+    // The router's own table knows the plain switch, under address 0.
+    EXPECT_EQ(Inhalt(*r), (Tabelle{{Ip("10.0.0.1"), kr}, {0, kr}, {Ip("10.0.0.2"), kr}}));
+}
+
+TEST(Routing, KuerzesterWegUndGleichstand) {
+    TNetz n;
+    auto* s1 = Neu<TSwitch>(n, 100, 100);
+    auto* s3 = Neu<TSwitch>(n, 300, 600); // far off the line
+    auto* s2 = Neu<TSwitch>(n, 500, 100);
+    auto* c = Neu<TComputer>(n, 700, 100, "10.0.0.9");
     TKabel* umweg = n.Verbinde(s1, s3);
     n.Verbinde(s3, s2);
     TKabel* direkt = n.Verbinde(s1, s2);
+    n.Verbinde(s2, s1); // parallel, same length, later: not taken
     n.Verbinde(s2, c);
     n.BerechneRouting();
-    // Plain switches are routed too, under address 0; the switch itself is not.
     EXPECT_EQ(Inhalt(*s1), (Tabelle{{0, umweg}, {0, direkt}, {Ip("10.0.0.9"), direkt}}));
-    EXPECT_EQ(s1->NaechstesKabel(*c), direkt);
-}
 
-TEST(Routing, RouterBekommtZweiRoutenAufDemselbenKabel) {
-    TNetz n;
-    auto* s = n.Neu<TSwitch>(0, 0);
-    auto* r = n.Neu<TRouter>(100, 0);
-    r->SetIPText("10.0.0.1");
-    r->SetIP2Text("192.168.0.1");
-    TKabel* k = n.Verbinde(s, r);
-    n.BerechneRouting();
-    EXPECT_EQ(Inhalt(*s), (Tabelle{{Ip("10.0.0.1"), k}, {Ip("192.168.0.1"), k}}));
-    // The router's own table knows the switch.
-    EXPECT_EQ(Inhalt(*r), (Tabelle{{0, k}}));
-}
-
-TEST(Routing, UnverbundenesGeraetBekommtKeineRoute) {
-    TNetz n;
-    auto* s = n.Neu<TSwitch>(0, 0);
-    auto* allein = n.Neu<TComputer>(50, 50);
-    auto* c = n.Neu<TComputer>(100, 0);
-    allein->SetIPText("10.0.0.5");
-    TKabel* k = n.Verbinde(c, s);
-    n.BerechneRouting();
-    EXPECT_EQ(Inhalt(*s), (Tabelle{{0, k}}));
-    EXPECT_EQ(s->NaechstesKabel(*allein), nullptr);
-}
-
-TEST(Routing, GleicheAdresseGehtZumSpaeterenGeraet) {
-    TNetz n;
-    auto* links = n.Neu<TComputer>(0, 0);
-    auto* s = n.Neu<TSwitch>(100, 0);
-    auto* rechts = n.Neu<TComputer>(200, 0);
-    links->SetIPText("10.0.0.7");
-    rechts->SetIPText("10.0.0.7");
-    TKabel* kl = n.Verbinde(links, s);
-    TKabel* kr = n.Verbinde(s, rechts);
-    n.BerechneRouting();
-    EXPECT_EQ(Inhalt(*s), (Tabelle{{Ip("10.0.0.7"), kl}, {Ip("10.0.0.7"), kr}}));
-    EXPECT_EQ(s->NaechstesKabel(*links), kr);
-}
-
-TEST(Routing, VerschiebenWirktErstBeimNaechstenBerechnen) {
-    TNetz n;
-    auto* s = n.Neu<TSwitch>(0, 0);
-    auto* oben = n.Neu<TSwitch>(100, -100);
-    auto* unten = n.Neu<TSwitch>(100, 300);
-    auto* c = n.Neu<TComputer>(200, 0);
-    c->SetIPText("10.0.0.3");
-    TKabel* ko = n.Verbinde(s, oben);
-    TKabel* ku = n.Verbinde(s, unten);
-    n.Verbinde(oben, c);
-    n.Verbinde(unten, c);
-    n.BerechneRouting();
-    EXPECT_EQ(s->NaechstesKabel(*c), ko);
-    unten->SetPos(100, 0);
-    EXPECT_EQ(s->NaechstesKabel(*c), ko);
-    n.BerechneRouting();
-    EXPECT_EQ(s->NaechstesKabel(*c), ku);
-}
-
-TEST(Routing, GleichlangeWegeBehaltenDenZuerstGefundenen) {
-    TNetz n;
-    auto* s = n.Neu<TSwitch>(0, 0);
-    auto* c = n.Neu<TComputer>(100, 0);
-    TKabel* erstes = n.Verbinde(s, c);
-    TKabel* zweites = n.Verbinde(c, s); // parallel: same length, later in the list
-    n.BerechneRouting();
-    EXPECT_EQ(Inhalt(*s), (Tabelle{{0, erstes}}));
-    (void)zweites;
-
-    // Two paths of equal length through different devices: the earlier device in the list
-    // is settled first, so its path is found first.
+    // Equal paths through different devices: the earlier device in the list is settled
+    // first; the cables come in the other order so only the device order can decide.
     TNetz m;
-    auto* q = m.Neu<TSwitch>(0, 0);
-    auto* ziel = m.Neu<TComputer>(200, 0);
-    auto* frueh = m.Neu<TSwitch>(100, 100);
-    auto* spaet = m.Neu<TSwitch>(100, -100);
-    // Cables in the other order, so that only the device order can decide.
+    auto* q = Neu<TSwitch>(m, 0, 0);
+    auto* ziel = Neu<TComputer>(m, 200, 0);
+    auto* frueh = Neu<TSwitch>(m, 100, 100);
+    auto* spaet = Neu<TSwitch>(m, 100, -100);
     TKabel* zuSpaet = m.Verbinde(q, spaet);
     TKabel* zuFrueh = m.Verbinde(q, frueh);
     m.Verbinde(spaet, ziel);
@@ -160,63 +102,53 @@ TEST(Routing, GleichlangeWegeBehaltenDenZuerstGefundenen) {
     EXPECT_EQ(Inhalt(*q), (Tabelle{{0, zuFrueh}, {0, zuFrueh}, {0, zuSpaet}}));
 }
 
-TEST(Routing, KabelZumVollenGeraetZaehltTrotzdem) {
+TEST(Routing, GleicheAdresseGehtZumSpaeterenGeraet) {
     TNetz n;
-    auto* s1 = n.Neu<TSwitch>(0, 0);
-    auto* c = n.Neu<TComputer>(100, 0);
-    auto* s2 = n.Neu<TSwitch>(200, 0);
-    auto* d = n.Neu<TDrucker>(300, 0);
-    d->SetIPText("10.0.0.4");
-    n.Verbinde(c, s1);
-    TKabel* voll = n.Verbinde(s2, c); // c has no free port: not listed there
-    ASSERT_EQ(c->KabelCount(), 1);
-    n.Verbinde(s2, d);
+    auto* links = Neu<TComputer>(n, 0, 0, "10.0.0.7");
+    auto* s = Neu<TSwitch>(n, 100, 0);
+    Neu<TComputer>(n, 200, 0, "10.0.0.7");
+    TKabel* kl = n.Verbinde(links, s);
+    TKabel* kr = n.Verbinde(s, n.Komponentenliste.GetKomponente(2));
     n.BerechneRouting();
-    // s1 reaches s2 and the printer through the computer all the same.
-    ASSERT_EQ(s1->Routingtabelle.Count(), 3);
-    EXPECT_EQ(s1->NaechstesKabel(*d), c->GetKabel(0));
-    EXPECT_EQ(Inhalt(*s2)[0].second, voll);
+    EXPECT_EQ(Inhalt(*s), (Tabelle{{Ip("10.0.0.7"), kl}, {Ip("10.0.0.7"), kr}}));
+    EXPECT_EQ(s->NaechstesKabel(*links), kr);
 }
 
-TEST(Routing, SchleifeUndKabelOhneLaenge) {
+TEST(Routing, AenderungenWirkenErstBeimNaechstenBerechnen) {
     TNetz n;
-    auto* s = n.Neu<TSwitch>(0, 0);
-    auto* t = n.Neu<TSwitch>(0, 0); // on the same point
+    auto* s = Neu<TSwitch>(n, 0, 0);
+    auto* oben = Neu<TSwitch>(n, 100, -100);
+    auto* unten = Neu<TSwitch>(n, 100, 300);
+    auto* c = Neu<TComputer>(n, 200, 0, "10.0.0.3");
+    TKabel* ko = n.Verbinde(s, oben);
+    TKabel* ku = n.Verbinde(s, unten);
+    n.Verbinde(oben, c);
+    n.Verbinde(unten, c); // c is full: this cable counts all the same
+    n.BerechneRouting();
+    EXPECT_EQ(s->NaechstesKabel(*c), ko);
+    unten->SetPos(100, 0);
+    EXPECT_EQ(s->NaechstesKabel(*c), ko);
+    n.BerechneRouting();
+    EXPECT_EQ(s->NaechstesKabel(*c), ku);
+    n.EntferneKabel(ku); // a destroyed cable is never reached
+    EXPECT_EQ(s->NaechstesKabel(*c), nullptr);
+}
+
+TEST(Routing, ArbeitsfelderSchleifeUndKabelOhneLaenge) {
+    TNetz n;
+    auto* s = Neu<TSwitch>(n, 0, 0);
+    auto* a = Neu<TComputer>(n, 3, 4);
+    auto* t = Neu<TSwitch>(n, 0, 0); // on the same point
+    Neu<TComputer>(n, 90, 90);       // unreached
     n.Verbinde(s, s);
     TKabel* null = n.Verbinde(s, t);
-    n.BerechneRouting();
-    EXPECT_EQ(Inhalt(*s), (Tabelle{{0, null}}));
-    EXPECT_EQ(t->Distanz, 0.0L);
-    EXPECT_TRUE(t->Fertig);
-}
-
-TEST(Routing, ArbeitsfelderWieBeimEinfachenVerfahren) {
-    TNetz n;
-    auto* s = n.Neu<TSwitch>(0, 0);
-    auto* a = n.Neu<TComputer>(3, 4);
-    auto* weg = n.Neu<TComputer>(90, 90);
     TKabel* k = n.Verbinde(s, a);
     s->BerechneRouting(n.Komponentenliste, n.Kabelliste);
-    EXPECT_TRUE(s->Fertig);
-    EXPECT_EQ(s->Distanz, 0.0L);
-    EXPECT_EQ(s->ViaKabel, nullptr);
-    EXPECT_TRUE(a->Fertig);
-    EXPECT_EQ(a->Distanz, 5.0L);
-    EXPECT_EQ(a->ViaKabel, k);
-    EXPECT_FALSE(weg->Fertig);
-    EXPECT_EQ(weg->Distanz, -1.0L);
-    EXPECT_EQ(weg->ViaKabel, nullptr);
-}
-
-TEST(Routing, ZerstoertesKabelWirdNieErreicht) {
-    TNetz n;
-    auto* s = n.Neu<TSwitch>(0, 0);
-    auto* c = n.Neu<TComputer>(10, 0);
-    TKabel* k = n.Verbinde(s, c);
-    n.BerechneRouting();
-    ASSERT_EQ(s->NaechstesKabel(*c), k);
-    n.EntferneKabel(k);
-    EXPECT_EQ(s->NaechstesKabel(*c), nullptr);
+    EXPECT_EQ(Inhalt(*s), (Tabelle{{0, k}, {0, null}}));
+    EXPECT_EQ(
+        Felder(n.Komponentenliste),
+        (std::vector<Arbeitsfelder>{
+            {true, 0.0L, nullptr}, {true, 5.0L, k}, {true, 0.0L, null}, {false, -1.0L, nullptr}}));
 }
 
 // The fast search against the plain one on random networks: every table, route by route,
@@ -295,28 +227,23 @@ TEST(Routing, GleichesErgebnisWieDasEinfacheVerfahren) {
     EXPECT_GT(fremde, 20);
 }
 
-TEST(Routing, ZweimalGelistetesGeraetBekommtZweiRouten) {
+TEST(Routing, ZweimalGelistetOderAusserhalbDerListe) {
     TNetz n;
-    auto* s = n.Neu<TSwitch>(0, 0);
-    auto* c = n.Neu<TComputer>(100, 0);
-    c->SetIPText("10.0.0.2");
-    TKabel* k = n.Verbinde(s, c);
+    auto* s = Neu<TSwitch>(n, 0, 0);
+    Neu<TComputer>(n, 100, 0, "10.0.0.2");
+    auto* b = Neu<TComputer>(n, -100, 0);
+    TKabel* k = n.Verbinde(s, n.Komponentenliste.GetKomponente(1));
+    TKabel* kb = n.Verbinde(b, s);
     n.Komponentenliste.Add(n.Komponentenliste.GetZeiger(1));
     n.Komponentenliste.Add(n.Komponentenliste.GetZeiger(0)); // the switch itself again
+    const Tabelle zwei{{Ip("10.0.0.2"), k}, {0, kb}, {Ip("10.0.0.2"), k}};
     BerechneAlleRoutingtabellen(n.Komponentenliste, n.Kabelliste);
-    EXPECT_EQ(Inhalt(*s), (Tabelle{{Ip("10.0.0.2"), k}, {Ip("10.0.0.2"), k}}));
+    EXPECT_EQ(Inhalt(*s), zwei);
     test::BerechneAlleEinfach(n.Komponentenliste, n.Kabelliste);
-    EXPECT_EQ(Inhalt(*s), (Tabelle{{Ip("10.0.0.2"), k}, {Ip("10.0.0.2"), k}}));
-}
-
-TEST(Routing, SwitchAusserhalbDerListe) {
-    TNetz n;
-    auto* a = n.Neu<TComputer>(0, 0);
-    auto* s = n.Neu<TSwitch>(100, 0);
-    auto* b = n.Neu<TComputer>(200, 0);
-    TKabel* ka = n.Verbinde(a, s);
-    TKabel* kb = n.Verbinde(s, b);
-    const auto weg = n.Komponentenliste.Remove(s); // its cables stay, as no editor path does
+    EXPECT_EQ(Inhalt(*s), zwei);
+    // Out of the list, its cables kept (no editor path does this), it still routes.
+    n.Komponentenliste.Remove(s);
+    const auto weg = n.Komponentenliste.Remove(s);
     static_cast<TSwitch*>(weg.get())->BerechneRouting(n.Komponentenliste, n.Kabelliste);
-    EXPECT_EQ(Inhalt(*s), (Tabelle{{0, ka}, {0, kb}}));
+    EXPECT_EQ(Inhalt(*s), (Tabelle{{Ip("10.0.0.2"), k}, {0, kb}, {Ip("10.0.0.2"), k}}));
 }
