@@ -8,8 +8,6 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <sys/resource.h>
 
@@ -25,71 +23,59 @@ const char* const Beispiel = "Comp.,  100,   80,192.168.0.1\r\n"
                              "Kabel,    2,    3\r\n"
                              "Netz ,   50,   40,  300,  250,192.168.0.0,255.255.255.0\r\n";
 
-void Baue(TNetz& n) {
-    auto* c = n.Neu<TComputer>(100, 80);
-    auto* d = n.Neu<TDrucker>(250, 80);
-    auto* s = n.Neu<TSwitch>(175, 200);
-    auto* r = n.Neu<TRouter>(175, 320);
-    c->SetIPText("192.168.0.1");
-    d->SetIPText("192.168.0.2");
-    r->SetIPText("192.168.0.254");
-    r->SetIP2Text("10.0.0.254");
-    n.Verbinde(c, s);
-    n.Verbinde(d, s);
-    n.Verbinde(s, r);
-    TSubnet* sub = n.NeuesSubnetz({50, 40, 300, 250});
-    sub->SetNetzIDText("192.168.0.0");
-    sub->SetMaskText("255.255.255.0");
-}
-
-QByteArray Inhalt(const QString& pfad) {
-    QFile f(pfad);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << pfad.toStdString();
-    return f.readAll();
-}
-
-void Schreibe(const QString& pfad, const QByteArray& inhalt) {
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(inhalt), inhalt.size());
-}
-
-std::string Native(const QString& pfad) {
-    return QDir::toNativeSeparators(pfad).toStdString();
-}
-
 struct Datei : ::testing::Test {
     QTemporaryDir Ordner;
     TFenster F;
-    QString Pfad(const char* name) const { return Ordner.filePath(QString::fromUtf8(name)); }
-    std::vector<std::string> Fehler() const {
-        std::vector<std::string> v;
-        for (const QString& t : F.Dialoge.Fehlermeldungen)
-            v.push_back(t.toStdString());
+    QString Pfad(const char* name) const { return Ordner.filePath(name); }
+    QByteArray Inhalt(const char* name) const {
+        QFile f(Pfad(name));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        return f.readAll();
+    }
+    void Schreibe(const char* name, const QByteArray& inhalt) const {
+        QFile f(Pfad(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(inhalt), inhalt.size());
+    }
+    std::vector<QString> Fehler(std::initializer_list<std::string> texte) const {
+        std::vector<QString> v;
+        for (const std::string& t : texte)
+            v.push_back(QString::fromStdString(t));
         return v;
     }
-    // Three devices already drawn, one of them selected.
+    std::string Native(const char* name) const {
+        return QDir::toNativeSeparators(Pfad(name)).toStdString();
+    }
+    // Three devices already drawn, the last one selected.
     void DreiGeraete() {
         F->Netz.Neu<TComputer>(10, 10);
         F->Netz.Neu<TComputer>(20, 20);
         F->AktKomponente = F->Netz.Neu<TSwitch>(30, 30);
     }
+    void Klick(QToolButton* b, const char* antwort) {
+        (b == F->ToolButton6 ? F.Dialoge.SpeichernAntworten
+                             : F.Dialoge.OeffnenAntworten) = {Pfad(antwort)};
+        b->click();
+    }
 };
 
 TEST_F(Datei, SpeichernUndOeffnenGebenDasselbeNetz) {
-    Baue(F->Netz);
-    F.Dialoge.SpeichernAntworten = {Pfad("beispiel.nz"), Pfad("anders.nz")};
-    F->ToolButton6->click();
-    EXPECT_EQ(Inhalt(Pfad("beispiel.nz")), QByteArray(Beispiel));
-    // Saving never changes the proposed name.
-    F->ToolButton6->click();
-    ASSERT_EQ(F.Dialoge.SpeichernVorschlaege.size(), 2u);
-    EXPECT_EQ(F.Dialoge.SpeichernVorschlaege[0], "Unbenannt.nz");
-    EXPECT_EQ(F.Dialoge.SpeichernVorschlaege[1], "Unbenannt.nz");
-    EXPECT_EQ(F->Dateiname, "Unbenannt.nz");
-    EXPECT_EQ(F.Dialoge.LetzteEndung, "nz");
-    EXPECT_TRUE(F.Dialoge.LetzterFilter.startsWith("Netzmodelle (*.nz);;Alle Dateien ("));
+    Schreibe("b.nz", Beispiel);
+    Klick(F->ToolButton5, "b.nz");
+    EXPECT_EQ(F->Werkzeug(), TWerkzeug::Verschieben);
     EXPECT_EQ(F.Dialoge.LetzterFilter.count(";;"), 1);
+    EXPECT_TRUE(F.Dialoge.LetzterFilter.startsWith("Netzmodelle (*.nz);;Alle Dateien ("));
+    EXPECT_EQ(QByteArray::fromStdString(NetzdateiText(F->Netz)), QByteArray(Beispiel));
+    // Routing tables are computed after the load.
+    auto* sw = dynamic_cast<TSwitch*>(F->Komponentenliste.GetKomponente(2));
+    ASSERT_NE(sw, nullptr);
+    EXPECT_EQ(sw->NaechstesKabel(*F->Komponentenliste.GetKomponente(0)), F->Kabelliste.GetKabel(0));
+    Klick(F->ToolButton6, "kopie.nz");
+    EXPECT_EQ(Inhalt("kopie.nz"), QByteArray(Beispiel));
+    // Saving never changes the proposed name: the file last opened.
+    EXPECT_EQ(F.Dialoge.SpeichernVorschlaege, std::vector<QString>{Pfad("b.nz")});
+    EXPECT_EQ(F->Dateiname, Pfad("b.nz"));
+    EXPECT_EQ(F.Dialoge.LetzteEndung, "nz");
 
     // Opening replaces everything, messages and selection included.
     F->Nachrichtenliste.Add(std::make_unique<TNachricht>(F->Komponentenliste.GetZeiger(0),
@@ -98,11 +84,9 @@ TEST_F(Datei, SpeichernUndOeffnenGebenDasselbeNetz) {
     F->AktKabel = F->Kabelliste.GetKabel(0);
     F->AktSubnetz = F->Subnetzliste[0].get();
     F->Modus = 3;
-    F.Dialoge.OeffnenAntworten = {Pfad("anders.nz")};
-    F->ToolButton5->click();
-    EXPECT_TRUE(F.Dialoge.Fehlermeldungen.empty());
-    EXPECT_EQ(F.Dialoge.LetzterFilter.count(";;"), 1);
-    EXPECT_EQ(F->Dateiname, Pfad("anders.nz"));
+    F->SetWerkzeug(TWerkzeug::Router);
+    Klick(F->ToolButton5, "kopie.nz");
+    EXPECT_EQ(F->Dateiname, Pfad("kopie.nz"));
     EXPECT_EQ(F->Komponentenliste.Count(), 4);
     EXPECT_EQ(F->Kabelliste.Count(), 3);
     EXPECT_EQ(F->Subnetzliste.size(), 1u);
@@ -112,24 +96,24 @@ TEST_F(Datei, SpeichernUndOeffnenGebenDasselbeNetz) {
     EXPECT_EQ(F->AktSubnetz, nullptr);
     EXPECT_EQ(F->Modus, 0);
     EXPECT_EQ(F->Werkzeug(), TWerkzeug::Verschieben);
-    EXPECT_EQ(QByteArray::fromStdString(NetzdateiText(F->Netz)), QByteArray(Beispiel));
-    // Routing tables are computed after the load.
-    auto* sw = dynamic_cast<TSwitch*>(F->Komponentenliste.GetKomponente(2));
-    ASSERT_NE(sw, nullptr);
-    EXPECT_EQ(sw->NaechstesKabel(*F->Komponentenliste.GetKomponente(0)), F->Kabelliste.GetKabel(0));
+    F->ToolButton6->click(); // cancelled
+    EXPECT_EQ(F.Dialoge.SpeichernVorschlaege.back(), Pfad("kopie.nz"));
 
-    // The next save proposes the file last opened.
-    F.Dialoge.SpeichernAntworten.clear();
-    F->ToolButton6->click();
-    EXPECT_EQ(F.Dialoge.SpeichernVorschlaege.back(), Pfad("anders.nz"));
+    // An empty file empties the window.
+    Schreibe("leer.nz", "");
+    Klick(F->ToolButton5, "leer.nz");
+    EXPECT_EQ(F->Komponentenliste.Count(), 0);
+    EXPECT_TRUE(F.Dialoge.Fehlermeldungen.empty());
 }
 
 TEST_F(Datei, HinzufuegenZaehltKabelHinterDenVorhandenenGeraeten) {
-    Schreibe(Pfad("b.nz"), Beispiel);
+    Schreibe("b.nz", Beispiel);
+    Schreibe("leer.nz", "");
     DreiGeraete();
     TKomponente* ausgewaehlt = F->AktKomponente;
-    F.Dialoge.OeffnenAntworten = {Pfad("b.nz")};
-    F->ToolButton10->click();
+    Klick(F->ToolButton10, "leer.nz");
+    EXPECT_EQ(F->Komponentenliste.Count(), 3);
+    Klick(F->ToolButton10, "b.nz");
     EXPECT_TRUE(F.Dialoge.Fehlermeldungen.empty());
     ASSERT_EQ(F->Komponentenliste.Count(), 7);
     ASSERT_EQ(F->Kabelliste.Count(), 3);
@@ -145,56 +129,25 @@ TEST_F(Datei, HinzufuegenZaehltKabelHinterDenVorhandenenGeraeten) {
     EXPECT_EQ(F->Werkzeug(), TWerkzeug::Verschieben);
 }
 
-TEST_F(Datei, LeereDateiLeertBeimOeffnenUndFuegtNichtsHinzu) {
-    Schreibe(Pfad("leer.nz"), "");
+TEST_F(Datei, AbbrechenUndFehlgeschlagenesLadenAendernNichts) {
     DreiGeraete();
-    F.Dialoge.OeffnenAntworten = {Pfad("leer.nz")};
-    F->ToolButton10->click();
-    EXPECT_EQ(F->Komponentenliste.Count(), 3);
-    EXPECT_EQ(F->Werkzeug(), TWerkzeug::Verschieben);
-
-    F->SetWerkzeug(TWerkzeug::Router);
-    F.Dialoge.OeffnenAntworten = {Pfad("leer.nz")};
-    F->ToolButton5->click();
-    EXPECT_EQ(F->Komponentenliste.Count(), 0);
-    EXPECT_EQ(F->AktKomponente, nullptr);
-    EXPECT_EQ(F->Werkzeug(), TWerkzeug::Verschieben);
-    EXPECT_TRUE(F.Dialoge.Fehlermeldungen.empty());
-}
-
-TEST_F(Datei, AbbrechenAendertNichts) {
-    DreiGeraete();
+    TKomponente* ausgewaehlt = F->AktKomponente;
     F->ToolButton5->click();
     F->ToolButton10->click();
     F->ToolButton6->click();
-    EXPECT_EQ(F->Komponentenliste.Count(), 3);
-    EXPECT_EQ(F->Dateiname, "Unbenannt.nz");
-    EXPECT_EQ(F->Werkzeug(), TWerkzeug::Computer);
     EXPECT_TRUE(F.Dialoge.Fehlermeldungen.empty());
     EXPECT_TRUE(QDir(Ordner.path()).isEmpty());
-}
 
-TEST_F(Datei, FehlgeschlagenesLadenVerliertNichts) {
-    DreiGeraete();
-    TKomponente* ausgewaehlt = F->AktKomponente;
-    Schreibe(Pfad("buchstabe.nz"), "Comp.,  100,   80,192.168.0.1\r\n"
-                                   "Druck,  250,   80,192.168.x.2\r\n");
-    Schreibe(Pfad("index.nz"), QByteArray(Beispiel) + "Kabel,    7,    0\r\n");
+    Schreibe("buchstabe.nz", "Comp.,  100,   80,192.168.0.1\r\nDruck,  250,   80,192.168.x.2\r\n");
+    Schreibe("index.nz", QByteArray(Beispiel) + "Kabel,    7,    0\r\n");
     QDir(Ordner.path()).mkdir("ordner");
-
-    F.Dialoge.OeffnenAntworten = {Pfad("fehlt.nz"), Pfad("ordner"), Pfad("buchstabe.nz"),
-                                  Pfad("index.nz")};
-    F->ToolButton5->click();
-    F->ToolButton5->click();
-    F->ToolButton5->click();
-    F->ToolButton10->click();
-    const std::vector<std::string> erwartet = {"Cannot open file " + Native(Pfad("fehlt.nz")),
-                                               "Cannot open file " + Native(Pfad("ordner")),
-                                               "'x' is not a valid integer value",
-                                               // Base 3 + index 7.
-                                               "List index out of bounds (10)"};
-    EXPECT_EQ(Fehler(), erwartet);
-
+    for (const char* d : {"fehlt.nz", "ordner", "buchstabe.nz"})
+        Klick(F->ToolButton5, d);
+    Klick(F->ToolButton10, "index.nz");
+    EXPECT_EQ(F.Dialoge.Fehlermeldungen,
+              Fehler({"Cannot open file " + Native("fehlt.nz"),
+                      "Cannot open file " + Native("ordner"), "'x' is not a valid integer value",
+                      "List index out of bounds (10)"})); // base 3 + index 7
     EXPECT_EQ(F->Komponentenliste.Count(), 3);
     EXPECT_EQ(F->Kabelliste.Count(), 0);
     EXPECT_EQ(F->AktKomponente, ausgewaehlt);
@@ -202,27 +155,12 @@ TEST_F(Datei, FehlgeschlagenesLadenVerliertNichts) {
     EXPECT_EQ(F->Werkzeug(), TWerkzeug::Computer);
 }
 
-TEST_F(Datei, ZielOrdnerFehltOderZahlZuBreit) {
-    Baue(F->Netz);
-    Schreibe(Pfad("alt.nz"), "ALT\r\n");
-    F.Dialoge.SpeichernAntworten = {Pfad("fehlt/neu.nz")};
-    F->ToolButton6->click();
-    // A position the five-character field cannot hold is refused before the file is touched.
-    F->Netz.Neu<TComputer>(100000, 5);
-    F.Dialoge.SpeichernAntworten = {Pfad("alt.nz")};
-    F->ToolButton6->click();
-    const std::vector<std::string> erwartet = {"Cannot create file " + Native(Pfad("fehlt/neu.nz")),
-                                               "Stream write error"};
-    EXPECT_EQ(Fehler(), erwartet);
-    EXPECT_EQ(Inhalt(Pfad("alt.nz")), QByteArray("ALT\r\n"));
-    EXPECT_FALSE(QFile::exists(Pfad("fehlt")));
-}
-
 // A full disk, made real: the process may not write files beyond a few bytes.
-class TDateigroesse {
-public:
+struct TDateigroesse {
+    rlimit Alt{};
+    void (*AltSignal)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    bool Gesetzt = false;
     explicit TDateigroesse(rlim_t grenze) {
-        AltSignal = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &Alt);
         rlimit neu = Alt;
         neu.rlim_cur = grenze;
@@ -232,34 +170,35 @@ public:
         setrlimit(RLIMIT_FSIZE, &Alt);
         std::signal(SIGXFSZ, AltSignal);
     }
-    bool Gesetzt = false;
-
-private:
-    rlimit Alt{};
-    void (*AltSignal)(int) = nullptr;
 };
 
-TEST_F(Datei, VollePlatteLaesstAlteDateiUnberuehrt) {
-    Baue(F->Netz);
+TEST_F(Datei, SpeicherfehlerLassenAlteDateiUnberuehrt) {
+    Schreibe("b.nz", Beispiel);
+    Klick(F->ToolButton5, "b.nz");
     const QByteArray alt = "Comp.,    1,    1,1.1.1.1\r\n";
-    Schreibe(Pfad("netz.nz"), alt);
-    F.Dialoge.SpeichernAntworten = {Pfad("netz.nz")};
+    Schreibe("netz.nz", alt);
     {
         TDateigroesse grenze(64);
         ASSERT_TRUE(grenze.Gesetzt);
-        F->ToolButton6->click();
+        Klick(F->ToolButton6, "netz.nz");
     }
-    const std::vector<std::string> erwartet = {"Stream write error"};
-    EXPECT_EQ(Fehler(), erwartet);
-    EXPECT_EQ(Inhalt(Pfad("netz.nz")), alt);
+    Klick(F->ToolButton6, "fehlt/neu.nz");
+    EXPECT_FALSE(QFile::exists(Pfad("fehlt")));
+    EXPECT_EQ(Inhalt("netz.nz"), alt);
     // No half-written temporary file is left beside it.
-    EXPECT_EQ(QDir(Ordner.path()).entryList(QDir::Files), QStringList{"netz.nz"});
-
+    EXPECT_EQ(QDir(Ordner.path()).entryList(QDir::Files), (QStringList{"b.nz", "netz.nz"}));
+    // A position the five-character field cannot hold is refused before the file is touched.
+    F->Netz.Neu<TComputer>(100000, 5);
+    Klick(F->ToolButton6, "netz.nz");
+    EXPECT_EQ(Inhalt("netz.nz"), alt);
+    EXPECT_EQ(F.Dialoge.Fehlermeldungen,
+              Fehler({"Stream write error", "Cannot create file " + Native("fehlt/neu.nz"),
+                      "Stream write error"}));
     // Without the limit the same save succeeds.
-    F.Dialoge.SpeichernAntworten = {Pfad("netz.nz")};
-    F->ToolButton6->click();
-    EXPECT_EQ(Inhalt(Pfad("netz.nz")), QByteArray(Beispiel));
-    EXPECT_EQ(F.Dialoge.Fehlermeldungen.size(), 1u);
+    F->Netz.EntferneKomponente(F->Komponentenliste.GetKomponente(4));
+    Klick(F->ToolButton6, "netz.nz");
+    EXPECT_EQ(Inhalt("netz.nz"), QByteArray(Beispiel));
+    EXPECT_EQ(F.Dialoge.Fehlermeldungen.size(), 3u);
 }
 
 } // namespace

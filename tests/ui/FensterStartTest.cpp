@@ -14,23 +14,13 @@
 namespace verbundo::test {
 namespace {
 
-const QStringList Dateien = {"computer.bmp", "mailserver.bmp", "switch.bmp",
-                             "drucker.bmp",  "router.bmp",     "dokument.bmp"};
-
 // The program's own pictures, copied into a folder, without the ones named.
 void KopiereBilder(const QString& ziel, const QStringList& ohne = {}) {
-    const QDir quelle(QStringLiteral(VERBUNDO_SOURCE_DIR "/assets"));
-    for (const QString& d : Dateien) {
+    for (const char* d : {"computer.bmp", "mailserver.bmp", "switch.bmp", "drucker.bmp",
+                          "router.bmp", "dokument.bmp"})
         if (!ohne.contains(d)) {
-            ASSERT_TRUE(QFile::copy(quelle.filePath(d), QDir(ziel).filePath(d))) << d.toStdString();
+            ASSERT_TRUE(QFile::copy(VERBUNDO_SOURCE_DIR "/assets/" + QString(d), ziel + "/" + d));
         }
-    }
-}
-
-void Schreibe(const QString& pfad, const QByteArray& inhalt) {
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
 }
 
 std::string LadeFehler(const QStringList& ordner) {
@@ -42,48 +32,40 @@ std::string LadeFehler(const QStringList& ordner) {
     return {};
 }
 
-TEST(FensterStart, BilderKommenAusDemErstenOrdnerDerSieHat) {
+std::string Meldung(const char* datei) {
+    return std::string("Die Bilddatei „") + datei + "“ fehlt oder ist keine gültige Bitmap.";
+}
+
+TEST(FensterStart, BilderAusDemErstenOrdnerDerSieHatSonstNamentlicheMeldung) {
     QTemporaryDir arbeit, daten;
     KopiereBilder(arbeit.path(), {"router.bmp", "dokument.bmp"});
     KopiereBilder(daten.path());
-    // Not a bitmap here, so the data folder's copy is taken.
-    Schreibe(QDir(arbeit.path()).filePath("dokument.bmp"), "kein Bild");
-    // A computer icon of our own in the working folder wins over the installed one.
-    QImage eigen(40, 40, QImage::Format_RGB32);
+    QFile kaputt(arbeit.filePath("dokument.bmp")); // not a bitmap: the data folder's is taken
+    ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly));
+    kaputt.write("kein Bild");
+    kaputt.close();
+    QImage eigen(40, 40, QImage::Format_RGB32); // our own icon in the working folder wins
     eigen.fill(QColor(1, 2, 3));
-    ASSERT_TRUE(eigen.save(QDir(arbeit.path()).filePath("computer.bmp"), "BMP"));
-
+    ASSERT_TRUE(eigen.save(arbeit.filePath("computer.bmp"), "BMP"));
     const TBilder b = TBilder::Lade({arbeit.path(), daten.path()});
     EXPECT_EQ(b.Bild(TBild::Computer).pixel(0, 0) & 0xffffffu, 0x010203u);
     EXPECT_EQ(b.Bild(TBild::Router).size(), QSize(32, 32));
     EXPECT_EQ(b.Bild(TBild::Dokument).size(), QSize(16, 16));
-    for (TBild bild : {TBild::Computer, TBild::Mailserver, TBild::Switch, TBild::Drucker,
-                       TBild::Router, TBild::Dokument})
-        EXPECT_EQ(b.Bild(bild).format(), QImage::Format_RGB32);
-}
+    EXPECT_EQ(b.Bild(TBild::Mailserver).format(), QImage::Format_RGB32);
 
-TEST(FensterStart, FehlendesOderFalschesBildWirdBeimNamenGenannt) {
-    QTemporaryDir ordner;
-    KopiereBilder(ordner.path(), {"mailserver.bmp", "dokument.bmp"});
-    // The first missing picture in start-up order is named.
-    EXPECT_EQ(LadeFehler({ordner.path()}),
-              "Die Bilddatei „mailserver.bmp“ fehlt oder ist keine gültige Bitmap.");
-    KopiereBilder(ordner.path(),
+    // The first missing picture in start-up order is named; too small or not BMP counts too.
+    QTemporaryDir o;
+    KopiereBilder(o.path(), {"mailserver.bmp", "dokument.bmp"});
+    EXPECT_EQ(LadeFehler({o.path()}), Meldung("mailserver.bmp"));
+    KopiereBilder(o.path(),
                   {"computer.bmp", "switch.bmp", "drucker.bmp", "router.bmp", "dokument.bmp"});
-    EXPECT_EQ(LadeFehler({ordner.path()}),
-              "Die Bilddatei „dokument.bmp“ fehlt oder ist keine gültige Bitmap.");
-
-    // Too small to show, or no bitmap at all.
+    EXPECT_EQ(LadeFehler({o.path()}), Meldung("dokument.bmp"));
     QImage klein(15, 15, QImage::Format_RGB32);
     klein.fill(Qt::red);
-    ASSERT_TRUE(klein.save(QDir(ordner.path()).filePath("dokument.bmp"), "BMP"));
-    EXPECT_EQ(LadeFehler({ordner.path()}),
-              "Die Bilddatei „dokument.bmp“ fehlt oder ist keine gültige Bitmap.");
-    QImage png(32, 32, QImage::Format_RGB32);
-    png.fill(Qt::red);
-    ASSERT_TRUE(png.save(QDir(ordner.path()).filePath("switch.bmp"), "PNG"));
-    EXPECT_EQ(LadeFehler({ordner.path()}),
-              "Die Bilddatei „switch.bmp“ fehlt oder ist keine gültige Bitmap.");
+    ASSERT_TRUE(klein.save(o.filePath("dokument.bmp"), "BMP"));
+    EXPECT_EQ(LadeFehler({o.path()}), Meldung("dokument.bmp"));
+    ASSERT_TRUE(eigen.save(o.filePath("switch.bmp"), "PNG"));
+    EXPECT_EQ(LadeFehler({o.path()}), Meldung("switch.bmp"));
 }
 
 #ifdef VERBUNDO_PROGRAMM
@@ -92,7 +74,6 @@ TEST(FensterStart, ProgrammEndetOhneFensterWennEinBildFehlt) {
         GTEST_SKIP() << "installed pictures in " VERBUNDO_DATADIR " would stand in";
     QTemporaryDir ordner;
     KopiereBilder(ordner.path(), {"router.bmp"});
-
     QProcess programm;
     programm.setWorkingDirectory(ordner.path());
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
@@ -108,7 +89,7 @@ TEST(FensterStart, ProgrammEndetOhneFensterWennEinBildFehlt) {
     EXPECT_EQ(programm.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(programm.exitCode(), 1);
     EXPECT_TRUE(QString::fromUtf8(programm.readAllStandardError())
-                    .contains("Die Bilddatei „router.bmp“ fehlt oder ist keine gültige Bitmap."));
+                    .contains(QString::fromStdString(Meldung("router.bmp"))));
 }
 #endif
 

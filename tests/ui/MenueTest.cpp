@@ -1,4 +1,4 @@
-#include "MausHilfe.h"
+#include "Testhilfe.h"
 
 #include <QAction>
 
@@ -55,31 +55,28 @@ TEST_F(MenueTest, OffersExactlyTheItemsThatFitTheSelection) {
 
 // C1 - S - C2, addressed, tables computed.
 struct TKette {
-    TComputer* c1;
-    TSwitch* s;
-    TComputer* c2;
-    TKabel* k1;
-    TKabel* k2;
-    explicit TKette(TForm1& f) {
-        c1 = f.Netz.Neu<TComputer>(300, 300);
-        s = f.Netz.Neu<TSwitch>(600, 300);
-        c2 = f.Netz.Neu<TComputer>(900, 300);
+    TNetz& n;
+    TComputer* c1 = n.Neu<TComputer>(300, 300);
+    TSwitch* s = n.Neu<TSwitch>(600, 300);
+    TComputer* c2 = n.Neu<TComputer>(900, 300);
+    TKabel* k1 = n.Verbinde(c1, s);
+    TKabel* k2 = n.Verbinde(s, c2);
+    explicit TKette(TForm1& f) : n(f.Netz) {
         c1->SetIPText("10.0.0.1");
         c2->SetIPText("10.0.0.2");
-        k1 = f.Netz.Verbinde(c1, s);
-        k2 = f.Netz.Verbinde(s, c2);
-        f.Netz.BerechneRouting();
+        n.BerechneRouting();
     }
 };
 
-TEST_F(MenueTest, DeletingADeviceInFlightKeepsItAliveButNeverDeliversToIt) {
+TEST_F(MenueTest, DeletingDeviceInFlightSubnetAndCable) {
     TKette n(*F.Form);
+    F->Netz.NeuesSubnetz({200, 500, 400, 600});
     std::weak_ptr<TKomponente> c2 = F->Komponentenliste.GetZeiger(2);
     F.Dialoge.Eingaben = {"10.0.0.2"};
     Waehle({300, 300}, "Nachricht senden");
     ASSERT_EQ(F->Nachrichtenliste.Count(), 1);
     F->Timer1Timer();
-
+    // Kept alive while the message is under way, but never delivered to.
     Waehle({900, 300}, "Löschen");
     EXPECT_EQ(F->AktKomponente, nullptr);
     EXPECT_EQ(F->Komponentenliste.Count(), 2);
@@ -92,25 +89,20 @@ TEST_F(MenueTest, DeletingADeviceInFlightKeepsItAliveButNeverDeliversToIt) {
     EXPECT_EQ(F->Nachrichtenliste.Count(), 0);
     EXPECT_TRUE(F.Dialoge.Informationen.empty());
     EXPECT_TRUE(c2.expired());
-}
 
-TEST_F(MenueTest, DeletingACableRecomputesDeletingASubnetDoesNot) {
-    TKette n(*F.Form);
-    F->Netz.NeuesSubnetz({200, 500, 400, 600});
-    Waehle({450, 300}, "Löschen");
-    EXPECT_EQ(F->AktKabel, nullptr);
-    ASSERT_EQ(F->Kabelliste.Count(), 1);
-    EXPECT_EQ(F->Kabelliste.GetKabel(0), n.k2);
-    EXPECT_EQ(n.c1->KabelCount(), 0);
-    EXPECT_EQ(n.s->Routingtabelle.FindeKabel(0x0A000001), nullptr);
-
-    // An address change is not seen by the tables until they are recomputed.
-    n.c2->SetIPText("10.0.0.9");
+    // Deleting a subnet does not recompute: an address change is not seen yet.
+    n.c1->SetIPText("10.0.0.9");
     Waehle({210, 510}, "Löschen");
     EXPECT_TRUE(F->Subnetzliste.empty());
     EXPECT_EQ(F->AktSubnetz, nullptr);
-    EXPECT_EQ(n.s->Routingtabelle.FindeKabel(0x0A000002), n.k2);
+    EXPECT_EQ(n.s->Routingtabelle.FindeKabel(0x0A000001), n.k1);
     EXPECT_EQ(n.s->Routingtabelle.FindeKabel(0x0A000009), nullptr);
+    // Deleting a cable does.
+    Waehle({450, 300}, "Löschen");
+    EXPECT_EQ(F->AktKabel, nullptr);
+    EXPECT_EQ(F->Kabelliste.Count(), 0);
+    EXPECT_EQ(n.c1->KabelCount(), 0);
+    EXPECT_EQ(n.s->Routingtabelle.FindeKabel(0x0A000001), nullptr);
 }
 
 // Selects with a right click (no choice), changes the model behind the canvas's back, then runs
@@ -126,19 +118,21 @@ struct TNeuzeichnen {
     bool Neugezeichnet() const { return T.F->Puffer != Vorher; }
 };
 
-TEST_F(MenueTest, AddressDialogsTakeValidTextAndRefuseBadFields) {
+TEST_F(MenueTest, AddressNetIdAndMaskDialogsTakeValidTextAndRefuseBadFields) {
     auto* c = F->Netz.Neu<TComputer>(300, 300);
     auto* r = F->Netz.Neu<TRouter>(600, 300);
     TKomponente* schieb = F->Netz.Neu<TDrucker>(900, 600);
     TNeuzeichnen z{*this, {}};
+    auto frage = [&](int i) {
+        const auto& v = F.Dialoge.Eingabefragen;
+        const auto& f = v.at(i < 0 ? v.size() + i : std::size_t(i));
+        return (f.caption + "|" + f.prompt + "|" + f.vorgabe).toStdString();
+    };
 
     z.Vorbereiten({300, 300}, schieb);
     F.Dialoge.Eingaben = {"192.168.0.300"};
     F->MIp->trigger();
-    ASSERT_EQ(F.Dialoge.Eingabefragen.size(), 1u);
-    EXPECT_EQ(F.Dialoge.Eingabefragen[0].caption, "Eingabe der IP-Adresse");
-    EXPECT_EQ(F.Dialoge.Eingabefragen[0].prompt, "IP-Adresse:");
-    EXPECT_EQ(F.Dialoge.Eingabefragen[0].vorgabe, "0.0.0.0");
+    EXPECT_EQ(frage(-1), "Eingabe der IP-Adresse|IP-Adresse:|0.0.0.0");
     EXPECT_EQ(c->GetIPText(), "192.168.1.44");
     EXPECT_TRUE(z.Neugezeichnet());
 
@@ -169,9 +163,7 @@ TEST_F(MenueTest, AddressDialogsTakeValidTextAndRefuseBadFields) {
     F->MIp2->trigger();
     EXPECT_EQ(r->GetIPText(), "10.0.0.1");
     EXPECT_EQ(r->GetIP2Text(), "10.1.0.1");
-    EXPECT_EQ(F.Dialoge.Eingabefragen.back().caption, "Eingabe der zweiten IP-Adresse");
-    EXPECT_EQ(F.Dialoge.Eingabefragen.back().prompt, "IP-Adresse:");
-    EXPECT_EQ(F.Dialoge.Eingabefragen.back().vorgabe, "0.0.0.0");
+    EXPECT_EQ(frage(-1), "Eingabe der zweiten IP-Adresse|IP-Adresse:|0.0.0.0");
 
     z.Vorbereiten({600, 300}, schieb);
     F.Dialoge.Eingaben = {""};
@@ -180,40 +172,33 @@ TEST_F(MenueTest, AddressDialogsTakeValidTextAndRefuseBadFields) {
     EXPECT_EQ(F.Dialoge.Fehlermeldungen.back(), "'' is not a valid integer value");
     EXPECT_EQ(r->GetIP2Text(), "10.1.0.1");
     EXPECT_FALSE(z.Neugezeichnet());
-}
 
-TEST_F(MenueTest, NetIdAndMaskDialogs) {
-    TSubnet* s = F->Netz.NeuesSubnetz({300, 300, 500, 400});
-    TKomponente* schieb = F->Netz.Neu<TDrucker>(900, 600);
-    TNeuzeichnen z{*this, {}};
-
+    // The subnet's net ID and mask.
+    TSubnet* s = F->Netz.NeuesSubnetz({1000, 100, 1200, 200});
+    F.Dialoge.Fehlermeldungen.clear();
     F.Dialoge.Eingaben = {"192.168.1.0", "255.255.255.0"};
-    Waehle({310, 310}, "Netz ID festlegen");
-    Waehle({310, 310}, "Subnetmask festlegen");
+    Waehle({1010, 110}, "Netz ID festlegen");
+    Waehle({1010, 110}, "Subnetmask festlegen");
     EXPECT_EQ(s->GetNetzIDText(), "192.168.1.0");
     EXPECT_EQ(s->GetMaskText(), "255.255.255.0");
-    ASSERT_EQ(F.Dialoge.Eingabefragen.size(), 2u);
-    EXPECT_EQ(F.Dialoge.Eingabefragen[0].caption, "Eingabe der Netz ID");
-    EXPECT_EQ(F.Dialoge.Eingabefragen[0].prompt, "Netz ID:");
-    EXPECT_EQ(F.Dialoge.Eingabefragen[0].vorgabe, "0.0.0.0");
-    EXPECT_EQ(F.Dialoge.Eingabefragen[1].caption, "Eingabe der Subnetmask");
-    EXPECT_EQ(F.Dialoge.Eingabefragen[1].prompt, "Subnetmask:");
+    EXPECT_EQ(frage(-2), "Eingabe der Netz ID|Netz ID:|0.0.0.0");
+    EXPECT_EQ(frage(-1), "Eingabe der Subnetmask|Subnetmask:|0.0.0.0");
 
-    z.Vorbereiten({310, 310}, schieb);
+    z.Vorbereiten({1010, 110}, schieb);
     F.Dialoge.Eingaben = {"255.x.0.0"};
     F->MSubNet->trigger();
     EXPECT_EQ(F.Dialoge.Fehlermeldungen, std::vector<QString>{"'x' is not a valid integer value"});
     EXPECT_EQ(s->GetMaskText(), "255.255.255.0");
     EXPECT_FALSE(z.Neugezeichnet());
 
-    z.Vorbereiten({310, 310}, schieb);
+    z.Vorbereiten({1010, 110}, schieb);
     F->MNetzID->trigger(); // cancelled
     EXPECT_EQ(F.Dialoge.Eingabefragen.back().vorgabe, "192.168.1.0");
     EXPECT_EQ(s->GetNetzIDText(), "192.168.1.0");
     EXPECT_TRUE(z.Neugezeichnet());
 }
 
-TEST_F(MenueTest, RecomputesEveryTableWhateverIsSelected) {
+TEST_F(MenueTest, RecomputesEveryTableWhateverIsSelectedAndTogglesHubAndPorts) {
     TKette n(*F.Form);
     auto* r = F->Netz.Neu<TRouter>(600, 600);
     F->Netz.Verbinde(n.s, r);
@@ -228,22 +213,20 @@ TEST_F(MenueTest, RecomputesEveryTableWhateverIsSelected) {
     F->MRoutingClick(); // the selection is not looked at
     EXPECT_EQ(n.s->Routingtabelle.FindeKabel(0x0A000008), n.k2);
     EXPECT_EQ(r->Routingtabelle.FindeKabel(0x0A000008), r->GetKabel(0));
-}
 
-TEST_F(MenueTest, HubAndPortToggles) {
-    auto* s = F->Netz.Neu<TSwitch>(600, 300);
-    Waehle({600, 300}, "Auf Hub umstellen");
+    auto* s = F->Netz.Neu<TSwitch>(1100, 500);
+    Waehle({1100, 500}, "Auf Hub umstellen");
     EXPECT_TRUE(s->Hub);
-    Waehle({600, 300}, "Auf Switch umstellen");
+    Waehle({1100, 500}, "Auf Switch umstellen");
     EXPECT_FALSE(s->Hub);
-    Waehle({600, 300}, "Auf 24 Anschlüsse umstellen");
+    Waehle({1100, 500}, "Auf 24 Anschlüsse umstellen");
     EXPECT_EQ(s->GetMaxPorts(), 24);
 
     std::vector<TKabel*> kabel;
     for (int i = 0; i < 8; ++i)
         kabel.push_back(F->Netz.Verbinde(s, F->Netz.Neu<TComputer>(200 + 100 * i, 800)));
     ASSERT_EQ(s->KabelCount(), 8);
-    Waehle({600, 300}, "Auf 6 Anschlüsse umstellen");
+    Waehle({1100, 500}, "Auf 6 Anschlüsse umstellen");
     EXPECT_EQ(F.Dialoge.Informationen,
               std::vector<QString>{QString::fromUtf8("Es sind zu vielen Anschlüsse vorhanden\r"
                                                      "Bitte löschen sie 2 Verbindungen")});
@@ -251,66 +234,56 @@ TEST_F(MenueTest, HubAndPortToggles) {
 
     F->Netz.EntferneKabel(kabel[0]);
     F->Netz.EntferneKabel(kabel[1]);
-    Waehle({600, 300}, "Auf 6 Anschlüsse umstellen");
+    Waehle({1100, 500}, "Auf 6 Anschlüsse umstellen");
     EXPECT_EQ(s->GetMaxPorts(), 6);
     EXPECT_EQ(F.Dialoge.Informationen.size(), 1u);
 }
 
-TEST_F(MenueTest, MessageFromTheMenuArrivesWithTheNoticeOfTheMailServerSetting) {
+TEST_F(MenueTest, MessageFromTheMenuGoesToTheLastDeviceWithTheAddressAndArrivesWithItsNotice) {
     TKette n(*F.Form);
-    auto sende = [&](const char* an) {
-        F.Dialoge.Eingaben = {an};
-        Waehle({300, 300}, "Nachricht senden");
-        for (int i = 0; i < 6 && F->Nachrichtenliste.Count() > 0; ++i)
-            F->Timer1Timer();
-    };
-    sende("10.0.0.2");
-    EXPECT_EQ(F.Dialoge.Informationen, std::vector<QString>{"Nachricht angekommen."});
-    EXPECT_EQ(F.Dialoge.Eingabefragen.back().caption, "Nachricht senden");
-    EXPECT_EQ(F.Dialoge.Eingabefragen.back().prompt, "an IP-Adresse:");
-    EXPECT_EQ(F.Dialoge.Eingabefragen.back().vorgabe, "0.0.0.0");
-
-    Waehle({900, 300}, "Mailserver starten");
-    EXPECT_TRUE(n.c2->IsMailserver());
-    sende("10.0.0.2");
-    EXPECT_EQ(F.Dialoge.Informationen.back(), "Nachricht auf Server gespeichert.");
-    Waehle({900, 300}, "Mailserver stoppen");
-    EXPECT_FALSE(n.c2->IsMailserver());
-    sende("10.0.0.2");
-    EXPECT_EQ(F.Dialoge.Informationen.back(), "Nachricht angekommen.");
-    EXPECT_EQ(F.Dialoge.Informationen.size(), 3u);
-}
-
-TEST_F(MenueTest, SendFindsTheLastDeviceWithTheAddressOrNothing) {
-    TKette n(*F.Form);
-    auto sende = [&](const char* an) {
+    auto sende = [&](const char* an, bool bisAnkunft) {
         if (an)
             F.Dialoge.Eingaben = {an};
         Waehle({300, 300}, "Nachricht senden");
+        for (int i = 0; bisAnkunft && i < 6 && F->Nachrichtenliste.Count() > 0; ++i)
+            F->Timer1Timer();
     };
-    sende("10.9.9.9");
+    sende("10.9.9.9", false);
     EXPECT_EQ(F->Nachrichtenliste.Count(), 0);
-
-    sende(nullptr); // cancelled: "0.0.0.0", which only the switch still carries
+    sende(nullptr, false); // cancelled: "0.0.0.0", which only the switch still carries
     ASSERT_EQ(F->Nachrichtenliste.Count(), 1);
     EXPECT_EQ(F->Nachrichtenliste.GetNachricht(0).GetZiel(), n.s);
     EXPECT_EQ(F->Nachrichtenliste.GetNachricht(0).GetSender(), n.c1);
     EXPECT_EQ(F->Nachrichtenliste.GetNachricht(0).GetText(), "Testnachricht");
     F->Nachrichtenliste.Clear();
 
+    sende("10.0.0.2", true);
+    EXPECT_EQ(F.Dialoge.Informationen, std::vector<QString>{"Nachricht angekommen."});
+    const auto& f = F.Dialoge.Eingabefragen.back();
+    EXPECT_EQ(f.caption + "|" + f.prompt + "|" + f.vorgabe,
+              "Nachricht senden|an IP-Adresse:|0.0.0.0");
+    Waehle({900, 300}, "Mailserver starten");
+    EXPECT_TRUE(n.c2->IsMailserver());
+    sende("10.0.0.2", true);
+    EXPECT_EQ(F.Dialoge.Informationen.back(), "Nachricht auf Server gespeichert.");
+    Waehle({900, 300}, "Mailserver stoppen");
+    EXPECT_FALSE(n.c2->IsMailserver());
+    sende("10.0.0.2", true);
+    EXPECT_EQ(F.Dialoge.Informationen.back(), "Nachricht angekommen.");
+    EXPECT_EQ(F.Dialoge.Informationen.size(), 3u);
+
     auto* doppelt = F->Netz.Neu<TDrucker>(900, 600);
     doppelt->SetIPText("10.0.0.2");
-    sende("10.0.0.2");
+    sende("10.0.0.2", false);
     ASSERT_EQ(F->Nachrichtenliste.Count(), 1);
     EXPECT_EQ(F->Nachrichtenliste.GetNachricht(0).GetZiel(), doppelt);
     F->Nachrichtenliste.Clear();
-
     // To itself: delivered at the next tick.
-    sende("10.0.0.1");
+    sende("10.0.0.1", false);
     ASSERT_EQ(F->Nachrichtenliste.Count(), 1);
     EXPECT_EQ(F->Nachrichtenliste.GetNachricht(0).GetPosition(), n.c1);
     F->Timer1Timer();
-    EXPECT_EQ(F.Dialoge.Informationen, std::vector<QString>{"Nachricht angekommen."});
+    EXPECT_EQ(F.Dialoge.Informationen.size(), 4u);
     EXPECT_EQ(F->Nachrichtenliste.Count(), 0);
 }
 

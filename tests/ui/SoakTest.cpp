@@ -3,15 +3,8 @@
 // replayed with VERBUNDO_SOAK_SEED=<seed>.
 
 #include "Testhilfe.h"
-#include "ui/Anzeige.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QMouseEvent>
-#include <QScrollBar>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -39,11 +32,11 @@ public:
     void Schritt() {
         const int w = Wuerfel(20);
         if (w < 4)
-            Druck(Taste());
+            Druck(QEvent::MouseButtonPress, Taste());
         else if (w < 8)
-            Bewegung();
+            Sende(QEvent::MouseMove, Qt::NoButton, Ort());
         else if (w < 12)
-            Loslassen(Taste());
+            Druck(QEvent::MouseButtonRelease, Taste());
         else if (w < 13)
             Menue();
         else if (w < 15)
@@ -61,18 +54,12 @@ public:
     void Pruefe() const {
         const int m = F->Modus;
         ASSERT_TRUE((m >= 0 && m <= 4) || (m >= 10 && m <= 14)) << m;
-        if (F->AktKomponente) {
-            ASSERT_GE(F->Komponentenliste.IndexVon(F->AktKomponente), 0);
-        }
-        if (F->AktKabel) {
-            ASSERT_GE(F->Kabelliste.IndexVon(F->AktKabel), 0);
-        }
-        if (F->AktSubnetz) {
-            bool da = false;
-            for (const auto& s : F->Subnetzliste)
-                da = da || s.get() == F->AktSubnetz;
-            ASSERT_TRUE(da);
-        }
+        ASSERT_TRUE(!F->AktKomponente || F->Komponentenliste.IndexVon(F->AktKomponente) >= 0);
+        ASSERT_TRUE(!F->AktKabel || F->Kabelliste.IndexVon(F->AktKabel) >= 0);
+        bool da = !F->AktSubnetz;
+        for (const auto& s : F->Subnetzliste)
+            da = da || s.get() == F->AktSubnetz;
+        ASSERT_TRUE(da);
         for (const auto& k : F->Komponentenliste) {
             ASSERT_TRUE(k->GetX() >= 0 && k->GetX() <= 2999 && k->GetY() >= 0 && k->GetY() <= 2999)
                 << k->GetX() << "," << k->GetY();
@@ -168,9 +155,7 @@ private:
         QApplication::sendEvent(F->Anzeige, &e);
     }
 
-    void Druck(Qt::MouseButton t) { Sende(QEvent::MouseButtonPress, t, Ort()); }
-    void Bewegung() { Sende(QEvent::MouseMove, Qt::NoButton, Ort()); }
-    void Loslassen(Qt::MouseButton t) { Sende(QEvent::MouseButtonRelease, t, Ort()); }
+    void Druck(QEvent::Type typ, Qt::MouseButton t) { Sende(typ, t, Ort()); }
 
     // A right click that picks one of the offered items, with a random answer ready.
     void Menue() {

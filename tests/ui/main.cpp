@@ -1,8 +1,5 @@
-// Window tests need a QApplication before the first widget; without a display they run
-// offscreen, also when CTest lists them at build time.
-
+// A QApplication before the first widget; offscreen without a display.
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
