@@ -17,15 +17,10 @@
 namespace verbundo::test {
 namespace {
 
-class TPfad {
-public:
-    explicit TPfad(const QString& vorn) : Alt(qgetenv("PATH")) {
-        qputenv("PATH", vorn.toLocal8Bit() + ':' + Alt);
-    }
+struct TPfad {
+    QByteArray Alt = qgetenv("PATH");
+    explicit TPfad(const QString& vorn) { qputenv("PATH", vorn.toLocal8Bit() + ':' + Alt); }
     ~TPfad() { qputenv("PATH", Alt); }
-
-private:
-    QByteArray Alt;
 };
 
 TEST(DiagnoseProzessTest, TraceWordsReachTheStartedTerminalLiterally) {

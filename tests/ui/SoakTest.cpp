@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <random>
 
 namespace verbundo::test {
@@ -79,7 +78,6 @@ public:
 
     TFenster F;
     int Tiefe = 0;
-    std::map<QString, int> Gewaehlt;
     int LoeschenUnterwegs = 0;
     int Gesendet = 0;
 
@@ -171,7 +169,6 @@ private:
         if (!sichtbar.isEmpty()) {
             const QString wahl = sichtbar[Wuerfel(static_cast<int>(sichtbar.size()))];
             F.Dialoge.MenueWahl.push_back(wahl);
-            ++Gewaehlt[wahl];
             if (wahl == QString::fromUtf8("Löschen") && F->Nachrichtenliste.Count() > 0)
                 ++LoeschenUnterwegs;
         }
@@ -236,8 +233,6 @@ TEST(SoakTest, RandomEditingWithMessagesInFlightKeepsTheNetworkSound) {
         ASSERT_NO_FATAL_FAILURE(soak.Pruefe()) << "step " << i << ", seed " << seed;
         nachrichten = std::max(nachrichten, soak.F->Nachrichtenliste.Count());
     }
-    for (const auto& [text, n] : soak.Gewaehlt)
-        std::printf("%5d %s\n", n, qPrintable(text));
     std::printf("most messages in flight %d, deleted while in flight %d\n", nachrichten,
                 soak.LoeschenUnterwegs);
     // The run must have exercised what it is for.
