@@ -37,15 +37,7 @@ struct Datei : ::testing::Test {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         ASSERT_EQ(f.write(inhalt), inhalt.size());
     }
-    std::vector<QString> Fehler(std::initializer_list<std::string> texte) const {
-        std::vector<QString> v;
-        for (const std::string& t : texte)
-            v.push_back(QString::fromStdString(t));
-        return v;
-    }
-    std::string Native(const char* name) const {
-        return QDir::toNativeSeparators(Pfad(name)).toStdString();
-    }
+    QString Native(const char* name) const { return QDir::toNativeSeparators(Pfad(name)); }
     // Three devices already drawn, the last one selected.
     void DreiGeraete() {
         F->Netz.Neu<TComputer>(10, 10);
@@ -145,9 +137,10 @@ TEST_F(Datei, AbbrechenUndFehlgeschlagenesLadenAendernNichts) {
         Klick(F->ToolButton5, d);
     Klick(F->ToolButton10, "index.nz");
     EXPECT_EQ(F.Dialoge.Fehlermeldungen,
-              Fehler({"Cannot open file " + Native("fehlt.nz"),
-                      "Cannot open file " + Native("ordner"), "'x' is not a valid integer value",
-                      "List index out of bounds (10)"})); // base 3 + index 7
+              std::vector<QString>({"Cannot open file " + Native("fehlt.nz"),
+                                    "Cannot open file " + Native("ordner"),
+                                    "'x' is not a valid integer value",
+                                    "List index out of bounds (10)"})); // base 3 + index 7
     EXPECT_EQ(F->Komponentenliste.Count(), 3);
     EXPECT_EQ(F->Kabelliste.Count(), 0);
     EXPECT_EQ(F->AktKomponente, ausgewaehlt);
@@ -191,9 +184,10 @@ TEST_F(Datei, SpeicherfehlerLassenAlteDateiUnberuehrt) {
     F->Netz.Neu<TComputer>(100000, 5);
     Klick(F->ToolButton6, "netz.nz");
     EXPECT_EQ(Inhalt("netz.nz"), alt);
-    EXPECT_EQ(F.Dialoge.Fehlermeldungen,
-              Fehler({"Stream write error", "Cannot create file " + Native("fehlt/neu.nz"),
-                      "Stream write error"}));
+    EXPECT_EQ(
+        F.Dialoge.Fehlermeldungen,
+        std::vector<QString>({"Stream write error", "Cannot create file " + Native("fehlt/neu.nz"),
+                              "Stream write error"}));
     // Without the limit the same save succeeds.
     F->Netz.EntferneKomponente(F->Komponentenliste.GetKomponente(4));
     Klick(F->ToolButton6, "netz.nz");

@@ -7,13 +7,6 @@ namespace {
 
 using MenueTest = TMausFenster;
 
-QStringList Liste(std::initializer_list<const char*> texte) {
-    QStringList l;
-    for (const char* t : texte)
-        l << QString::fromUtf8(t);
-    return l;
-}
-
 TEST_F(MenueTest, OffersExactlyTheItemsThatFitTheSelection) {
     auto* c = F->Netz.Neu<TComputer>(300, 300);
     F->Netz.Neu<TDrucker>(300, 500);
@@ -22,34 +15,39 @@ TEST_F(MenueTest, OffersExactlyTheItemsThatFitTheSelection) {
     F->Netz.Verbinde(c, s);
     F->Netz.NeuesSubnetz({800, 600, 1000, 700});
 
-    EXPECT_EQ(Menue({300, 300}), Liste({"Löschen", "IP Adresse festlegen", "Mailserver starten",
-                                        "Nachricht senden", "Routingtabelle anzeigen"}));
+    EXPECT_EQ(Menue({300, 300}),
+              QStringList({"Löschen", "IP Adresse festlegen", "Mailserver starten",
+                           "Nachricht senden", "Routingtabelle anzeigen"}));
     c->SetMailserver(true);
-    EXPECT_EQ(Menue({300, 300}), Liste({"Löschen", "IP Adresse festlegen", "Mailserver stoppen",
-                                        "Nachricht senden", "Routingtabelle anzeigen"}));
+    EXPECT_EQ(Menue({300, 300}),
+              QStringList({"Löschen", "IP Adresse festlegen", "Mailserver stoppen",
+                           "Nachricht senden", "Routingtabelle anzeigen"}));
     EXPECT_EQ(Menue({300, 500}),
-              Liste({"Löschen", "IP Adresse festlegen", "Routingtabelle anzeigen"}));
-    EXPECT_EQ(Menue({600, 300}), Liste({"Löschen", "Berechne Routingtabelle", "Auf Hub umstellen",
-                                        "Auf 24 Anschlüsse umstellen", "Routingtabelle anzeigen"}));
+              QStringList({"Löschen", "IP Adresse festlegen", "Routingtabelle anzeigen"}));
+    EXPECT_EQ(Menue({600, 300}),
+              QStringList({"Löschen", "Berechne Routingtabelle", "Auf Hub umstellen",
+                           "Auf 24 Anschlüsse umstellen", "Routingtabelle anzeigen"}));
     s->Hub = true;
     s->SetMaxPorts(24);
     EXPECT_EQ(Menue({600, 300}),
-              Liste({"Löschen", "Berechne Routingtabelle", "Auf Switch umstellen",
-                     "Auf 6 Anschlüsse umstellen", "Routingtabelle anzeigen"}));
+              QStringList({"Löschen", "Berechne Routingtabelle", "Auf Switch umstellen",
+                           "Auf 6 Anschlüsse umstellen", "Routingtabelle anzeigen"}));
     EXPECT_EQ(Menue({600, 500}),
-              Liste({"Löschen", "IP Adresse festlegen", "Zweite IP Adresse festlegen",
-                     "Berechne Routingtabelle", "Routingtabelle anzeigen"}));
-    EXPECT_EQ(Menue({450, 300}), Liste({"Löschen", "Routingtabelle anzeigen"}));
-    EXPECT_EQ(Menue({810, 610}), Liste({"Löschen", "Netz ID festlegen", "Subnetmask festlegen",
-                                        "Routingtabelle anzeigen"}));
-    EXPECT_EQ(Menue({900, 900}), Liste({"Routingtabelle anzeigen"}));
+              QStringList({"Löschen", "IP Adresse festlegen", "Zweite IP Adresse festlegen",
+                           "Berechne Routingtabelle", "Routingtabelle anzeigen"}));
+    EXPECT_EQ(Menue({450, 300}), QStringList({"Löschen", "Routingtabelle anzeigen"}));
+    EXPECT_EQ(Menue({810, 610}), QStringList({"Löschen", "Netz ID festlegen",
+                                              "Subnetmask festlegen", "Routingtabelle anzeigen"}));
+    EXPECT_EQ(Menue({900, 900}), QStringList({"Routingtabelle anzeigen"}));
 
     Waehle({900, 900}, "Routingtabelle anzeigen");
-    EXPECT_EQ(Menue({900, 900}), Liste({"Routingtabelle anzeigen", "Routingtabelle ausblenden"}));
-    EXPECT_EQ(Menue({300, 500}), Liste({"Löschen", "IP Adresse festlegen",
-                                        "Routingtabelle anzeigen", "Routingtabelle ausblenden"}));
+    EXPECT_EQ(Menue({900, 900}),
+              QStringList({"Routingtabelle anzeigen", "Routingtabelle ausblenden"}));
+    EXPECT_EQ(Menue({300, 500}),
+              QStringList({"Löschen", "IP Adresse festlegen", "Routingtabelle anzeigen",
+                           "Routingtabelle ausblenden"}));
     Waehle({900, 900}, "Routingtabelle ausblenden");
-    EXPECT_EQ(Menue({900, 900}), Liste({"Routingtabelle anzeigen"}));
+    EXPECT_EQ(Menue({900, 900}), QStringList({"Routingtabelle anzeigen"}));
     EXPECT_TRUE(F.Dialoge.Fehlermeldungen.empty());
 }
 
