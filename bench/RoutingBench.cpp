@@ -16,7 +16,7 @@ void Netzgroessen(benchmark::internal::Benchmark* b) {
 long long Routen(const TNetz& netz) {
     long long n = 0;
     for (const auto& d : netz.Komponentenliste)
-        if (const auto* s = dynamic_cast<const TSwitch*>(d.get()))
+        if (const auto* s = Als<TSwitch>(d.get()))
             n += s->Routingtabelle.Count();
     return n;
 }
@@ -41,7 +41,7 @@ void BM_AlleRoutingtabellenLeer(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         for (const auto& d : netz.Komponentenliste)
-            if (auto* s = dynamic_cast<TSwitch*>(d.get()))
+            if (auto* s = Als<TSwitch>(d.get()))
                 s->Routingtabelle.Leeren();
         state.ResumeTiming();
         BerechneAlleRoutingtabellen(netz.Komponentenliste, netz.Kabelliste);

@@ -45,7 +45,7 @@ void BaueNetz(TNetz& netz, int saetze) {
 
 long long Saetze(const TNetz& netz) {
     return netz.Komponentenliste.Count() + netz.Kabelliste.Count() +
-           static_cast<long long>(netz.Subnetzliste.size());
+           static_cast<long long>(netz.Subnetzliste.Count());
 }
 
 void BM_SchreibeNetzdatei(benchmark::State& state) {
@@ -102,7 +102,7 @@ void BM_LeseUndRoute(benchmark::State& state) {
         frisch.BerechneRouting();
         routen = 0;
         for (const auto& k : frisch.Komponentenliste)
-            if (const auto* s = dynamic_cast<const TSwitch*>(k.get()))
+            if (const auto* s = Als<TSwitch>(k.get()))
                 routen += s->Routingtabelle.Count();
     }
     state.counters["Saetze"] = static_cast<double>(Saetze(netz));

@@ -68,7 +68,7 @@ void LeserEintritt(const std::uint8_t* daten, std::size_t groesse) {
         Lies(text, netz);
     } catch (const EFehler&) {
         Verlange(netz.Komponentenliste.Count() == 0 && netz.Kabelliste.Count() == 0 &&
-                     netz.Subnetzliste.empty(),
+                     netz.Subnetzliste.Count() == 0,
                  "a failed read left something behind");
         return;
     }

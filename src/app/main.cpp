@@ -59,9 +59,7 @@ int main(int argc, char* argv[]) {
     const QStringList argumente = QCoreApplication::arguments();
     if (argumente.size() == 2) {
         const QString pfad = argumente.at(1);
-        QTimer::singleShot(0, &form, [&form, pfad] {
-            form.Ausfuehren([&form, pfad] { form.LadeDatei(pfad, false); });
-        });
+        QTimer::singleShot(0, &form, [&form, pfad] { form.LadeDatei(pfad); });
     }
     return app.exec();
 }

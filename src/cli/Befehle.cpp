@@ -45,11 +45,11 @@ int Routen(const TAufruf& aufruf, std::ostream& aus) {
     i = 0;
     for (const auto& k : netz.Komponentenliste) {
         const int nummer = i++;
-        const auto* sw = dynamic_cast<const TSwitch*>(k.get());
+        const auto* sw = Als<TSwitch>(k.get());
         if (!sw)
             continue;
         aus << '#' << nummer << ' ' << sw->GetTyp() << ' ' << sw->GetIPText();
-        if (const auto* r = dynamic_cast<const TRouter*>(sw))
+        if (const auto* r = Als<TRouter>(sw))
             aus << ' ' << r->GetIP2Text();
         aus << '\n';
         const TRoutingList& tabelle = sw->Routingtabelle;

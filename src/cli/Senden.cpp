@@ -33,9 +33,9 @@ private:
 
 template <class T> T& Art(const TNetz& netz, const std::string& nummer, const char* name) {
     TKomponente& k = Geraet(netz, nummer);
-    auto* t = dynamic_cast<T*>(&k);
+    auto* t = Als<T>(&k);
     // Routers are switches to the type system, not to the options.
-    if (!t || (std::is_same_v<T, TSwitch> && dynamic_cast<TRouter*>(&k)))
+    if (!t || (std::is_same_v<T, TSwitch> && k.Art() == TArt::Router))
         throw EAufruf("Gerät " + nummer + " ist kein " + name);
     return *t;
 }

@@ -36,8 +36,8 @@ std::vector<TEintrag> Eintraege(const TNetz& netz) {
     std::vector<TEintrag> liste;
     liste.reserve(static_cast<std::size_t>(netz.Komponentenliste.Count()));
     for (const auto& k : netz.Komponentenliste) {
-        const auto* r = dynamic_cast<const TRouter*>(k.get());
-        const bool drucker = dynamic_cast<const TDrucker*>(k.get()) != nullptr;
+        const auto* r = Als<TRouter>(k.get());
+        const bool drucker = IstDrucker(k->Art());
         liste.push_back({k.get(), drucker || r, r != nullptr, k->GetIP(), r ? r->GetIP2() : 0});
     }
     return liste;

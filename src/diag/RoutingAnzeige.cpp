@@ -20,10 +20,6 @@ bool KleinerOhneGross(const std::string& a, const std::string& b) {
     });
 }
 
-bool IstRouter(const TKomponente* k) {
-    return dynamic_cast<const TRouter*>(k) != nullptr;
-}
-
 // Length of the common leading-bit prefix; the last bit is never compared.
 int GemeinsamePraefixlaenge(TAdresse a, TAdresse b) {
     return std::min(std::countl_zero(a ^ b), 31);
@@ -41,7 +37,7 @@ std::string Urteil(const TKomponente& start, const TKomponente& ziel) {
     // Devices sharing an address can send the walk round in a circle; it ends where it
     // would repeat itself.
     std::unordered_set<const TKomponente*> besucht{hop};
-    while (hop != &ziel && !(hop != &start && IstRouter(hop)) && kabel) {
+    while (hop != &ziel && !(hop != &start && hop->Art() == TArt::Router) && kabel) {
         hop = kabel->GetA() == hop ? kabel->GetB() : kabel->GetA();
         if (!hop || !besucht.insert(hop).second)
             return "keine Verbindung";
@@ -51,7 +47,7 @@ std::string Urteil(const TKomponente& start, const TKomponente& ziel) {
         return "direkte Verbindung";
     if (!kabel)
         return "keine Verbindung";
-    return "über Router " + RouterAdresse(start, dynamic_cast<const TRouter&>(*hop));
+    return "über Router " + RouterAdresse(start, *Als<TRouter>(hop));
 }
 
 } // namespace
@@ -62,7 +58,8 @@ std::vector<std::string> RoutingAnzeige(const TNetz& netz, const TKomponente* ak
         return zeilen;
     for (const auto& d : netz.Komponentenliste) {
         const TKomponente* ziel = d.get();
-        if (ziel == aktuell || (dynamic_cast<const TSwitch*>(ziel) && !IstRouter(ziel)))
+        // Hubs and plain switches get no line.
+        if (ziel == aktuell || ziel->Art() == TArt::Switch)
             continue;
         zeilen.push_back(ziel->GetIPText() + " : " + Urteil(*aktuell, *ziel));
     }

@@ -24,6 +24,10 @@ std::string NetzdateiText(const TNetz& netz);
 // Does not compute routing tables.
 void LeseNetzdatei(std::istream& ein, TNetz& netz, const TKompList* vorhanden = nullptr);
 
+// Opens the file and reads it as LeseNetzdatei does. Raises EFehler("Cannot open file <pfad>")
+// or the reader's errors.
+void LeseNetzdateiVon(const std::string& pfad, TNetz& netz, const TKompList* vorhanden = nullptr);
+
 // Opens the file and reads it into a fresh network, then computes all routing tables: what
 // "Öffnen" loads. Raises EFehler("Cannot open file <pfad>") or the reader's errors.
 TNetz LadeNetzdatei(const std::string& pfad);

@@ -7,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 #include <string_view>
-#include <type_traits>
 
 namespace verbundo {
 
@@ -27,16 +26,16 @@ public:
             Pos += 5;
             switch (art) {
             case 'C':
-                Geraet<TComputer>();
+                Geraet(TArt::Computer);
                 break;
             case 'D':
-                Geraet<TDrucker>();
+                Geraet(TArt::Drucker);
                 break;
             case 'S':
-                Geraet<TSwitch>();
+                Geraet(TArt::Switch);
                 break;
             case 'R':
-                Geraet<TRouter>();
+                Geraet(TArt::Router);
                 break;
             case 'K':
                 Kabel();
@@ -77,16 +76,16 @@ private:
         return wort;
     }
 
-    template <class T> void Geraet() {
+    void Geraet(TArt art) {
         Ueberspringe();
         const int x = Zahl();
         Ueberspringe();
         const int y = Zahl();
         Ueberspringe();
-        auto k = std::make_shared<T>(x, y);
+        auto k = NeueKomponente(art, x, y);
         k->SetIPText(Wort());
-        if constexpr (std::is_same_v<T, TRouter>)
-            k->SetIP2Text(Wort());
+        if (auto* r = Als<TRouter>(k.get()))
+            r->SetIP2Text(Wort());
         Netz.Komponentenliste.Add(std::move(k));
         Ueberspringe();
     }
@@ -120,10 +119,10 @@ private:
             s = Zahl();
             Ueberspringe();
         }
-        auto subnetz = std::make_unique<TSubnet>(TRect{seite[0], seite[1], seite[2], seite[3]});
+        auto subnetz = std::make_shared<TSubnet>(TRect{seite[0], seite[1], seite[2], seite[3]});
         subnetz->SetNetzIDText(Wort());
         subnetz->SetMaskText(Wort());
-        Netz.Subnetzliste.push_back(std::move(subnetz));
+        Netz.Subnetzliste.Add(std::move(subnetz));
         Ueberspringe();
     }
 
@@ -145,7 +144,7 @@ void LeseNetzdatei(std::istream& ein, TNetz& netz, const TKompList* vorhanden) {
     netz.Anhaengen(std::move(frisch));
 }
 
-TNetz LadeNetzdatei(const std::string& pfad) {
+void LeseNetzdateiVon(const std::string& pfad, TNetz& netz, const TKompList* vorhanden) {
     std::error_code egal;
     // A folder opens as an empty stream on some systems; it is no file to read.
     std::ifstream datei;
@@ -153,8 +152,12 @@ TNetz LadeNetzdatei(const std::string& pfad) {
         datei.open(pfad, std::ios::binary);
     if (!datei.is_open())
         throw EFehler("Cannot open file " + pfad);
+    LeseNetzdatei(datei, netz, vorhanden);
+}
+
+TNetz LadeNetzdatei(const std::string& pfad) {
     TNetz netz;
-    LeseNetzdatei(datei, netz);
+    LeseNetzdateiVon(pfad, netz);
     netz.BerechneRouting();
     return netz;
 }

@@ -39,7 +39,7 @@ void Geraete(const TNetz& netz, std::string& aus) {
         Feld(aus, k->GetY());
         aus += ',';
         aus += k->GetIPText();
-        if (const auto* r = dynamic_cast<const TRouter*>(k.get())) {
+        if (const auto* r = Als<TRouter>(k.get())) {
             aus += ',';
             aus += r->GetIP2Text();
         }
@@ -91,7 +91,7 @@ std::string NetzdateiText(const TNetz& netz) {
     std::string aus;
     aus.reserve(40 * static_cast<std::size_t>(netz.Komponentenliste.Count()) +
                 19 * static_cast<std::size_t>(netz.Kabelliste.Count()) +
-                64 * netz.Subnetzliste.size());
+                64 * static_cast<std::size_t>(netz.Subnetzliste.Count()));
     Geraete(netz, aus);
     for (std::size_t i = 0; i < enden.size(); i += 2) {
         aus += "Kabel,";

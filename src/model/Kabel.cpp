@@ -65,47 +65,23 @@ double TKabel::Abstand(int x, int y) const {
     return std::fabs(ax * dy + ay * nx) / nenner;
 }
 
-TKabel* TKabelList::GetKabel(int index) const {
-    return GetZeiger(index).get();
-}
-
-const TKabelList::Zeiger& TKabelList::GetZeiger(int index) const {
-    if (index < 0 || index >= Count())
-        throw IndexFehler(index);
-    return Liste[static_cast<std::size_t>(index)];
-}
-
-int TKabelList::IndexVon(const TKabel* k) const {
-    for (int i = 0; i < Count(); ++i)
-        if (Liste[static_cast<std::size_t>(i)].get() == k)
-            return i;
-    return -1;
-}
-
-void TKabelList::Remove(const TKabel* k) {
-    const auto it =
-        std::find_if(Liste.begin(), Liste.end(), [&](const Zeiger& z) { return z.get() == k; });
-    if (it != Liste.end())
-        Liste.erase(it);
-}
-
 TKabel* TKabelList::FindeBei(int x, int y) const {
-    TKabel* treffer = nullptr;
-    for (const auto& k : Liste) {
+    return FindeLetztes([&](const TKabel& k) {
         // Wide enough that the grown box cannot overflow at the ends of the int range.
-        const long long ax = k->GetA()->GetX(), ay = k->GetA()->GetY();
-        const long long bx = k->GetB()->GetX(), by = k->GetB()->GetY();
+        const long long ax = k.GetA()->GetX(), ay = k.GetA()->GetY();
+        const long long bx = k.GetB()->GetX(), by = k.GetB()->GetY();
         const bool inBox = std::min(ax, bx) - 7 <= x && x <= std::max(ax, bx) + 7 &&
                            std::min(ay, by) - 7 <= y && y <= std::max(ay, by) + 7;
-        if (inBox && k->Abstand(x, y) <= 7.0)
-            treffer = k.get();
-    }
-    return treffer;
+        return inBox && k.Abstand(x, y) <= 7.0;
+    });
 }
 
-void TKabelList::EntferneVon(const TKomponente* k) {
-    // erase-remove keeps the order of the others and destroys each removed cable.
-    std::erase_if(Liste, [&](const Zeiger& z) { return z->GetA() == k || z->GetB() == k; });
+std::vector<TKabelList::Zeiger> TKabelList::EntferneVon(const TKomponente* k) {
+    std::vector<Zeiger> weg, bleibt;
+    for (Zeiger& z : Liste)
+        (z->GetA() == k || z->GetB() == k ? weg : bleibt).push_back(std::move(z));
+    Liste = std::move(bleibt);
+    return weg;
 }
 
 } // namespace verbundo

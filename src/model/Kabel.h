@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Liste.h"
+
 #include <memory>
 #include <vector>
 
@@ -10,7 +12,7 @@ class TKomponente;
 // A cable shares its two end devices, so an end can never be destroyed before the cable that
 // names it. The cable list owns cables; routes and messages refer to them weakly, so a cable
 // dies (and unplugs itself) the moment the list lets it go.
-class TKabel : public std::enable_shared_from_this<TKabel> {
+class TKabel : public TListenteil, public std::enable_shared_from_this<TKabel> {
 public:
     using Ende = std::shared_ptr<TKomponente>;
 
@@ -47,31 +49,14 @@ private:
     bool Aktiv = false;
 };
 
-class TKabelList {
+class TKabelList : public TListe<TKabel> {
 public:
-    using Zeiger = std::shared_ptr<TKabel>;
-
-    int Count() const { return static_cast<int>(Liste.size()); }
-    // Raises "List index out of bounds (%d)" outside the list.
-    TKabel* GetKabel(int index) const;
-    const Zeiger& GetZeiger(int index) const;
-    int IndexVon(const TKabel* k) const;
-
-    void Add(Zeiger k) { Liste.push_back(std::move(k)); }
-    // Takes the cable out of the list and destroys it (unless someone still shares it).
-    void Remove(const TKabel* k);
-    void Clear() { Liste.clear(); }
-
+    TKabel* GetKabel(int index) const { return Get(index); }
     // The last cable within 7 pixels of the point and inside its box grown by 7 pixels.
     TKabel* FindeBei(int x, int y) const;
-    // Removes and destroys every cable that has k at either end.
-    void EntferneVon(const TKomponente* k);
-
-    auto begin() const { return Liste.begin(); }
-    auto end() const { return Liste.end(); }
-
-private:
-    std::vector<Zeiger> Liste;
+    // Takes every cable that has k at either end out of the list, in list order, and returns
+    // them; each is destroyed (and unplugs itself) unless the caller keeps it.
+    std::vector<Zeiger> EntferneVon(const TKomponente* k);
 };
 
 } // namespace verbundo

@@ -8,7 +8,36 @@
 
 namespace verbundo {
 
-TKomponente::TKomponente(int x, int y) : X(x), Y(y) {}
+namespace {
+
+constexpr TArtDaten ArtTabelle[] = {
+    {'D', "Druck", TBild::Drucker, 1, 1},
+    {'C', "Comp.", TBild::Computer, 1, 1},
+    {'S', "Swit.", TBild::Switch, 6, 0},
+    {'R', "Rout.", TBild::Router, 2, 2},
+};
+
+} // namespace
+
+const TArtDaten& Daten(TArt art) {
+    return ArtTabelle[static_cast<std::size_t>(art)];
+}
+
+std::shared_ptr<TKomponente> NeueKomponente(TArt art, int x, int y) {
+    switch (art) {
+    case TArt::Drucker:
+        return std::make_shared<TDrucker>(x, y);
+    case TArt::Computer:
+        return std::make_shared<TComputer>(x, y);
+    case TArt::Switch:
+        return std::make_shared<TSwitch>(x, y);
+    case TArt::Router:
+        break;
+    }
+    return std::make_shared<TRouter>(x, y);
+}
+
+TKomponente::TKomponente(int x, int y, TArt art) : X(x), Y(y), MaxPorts(Daten(art).Ports) {}
 
 TKomponente::~TKomponente() = default;
 
@@ -37,6 +66,14 @@ void TKomponente::RemoveKabel(TKabel* kabel) {
 
 void TKomponente::Zeichne(TLeinwand& canvas) const {
     canvas.KopiereBild(GetBild(), X - 16, Y - 16, 32, 32);
+    const int texte = Daten(Art()).Beschriftet;
+    if (texte == 0)
+        return;
+    // The font stays set on the canvas: the subnet labels drawn later use it.
+    canvas.SetSchrift("Arial Narrow", 8);
+    ZeichneText(canvas, GetIPText(), 20);
+    if (const auto* r = Als<TRouter>(this); r && texte > 1)
+        ZeichneText(canvas, r->GetIP2Text(), 32);
 }
 
 void TKomponente::ZeichneText(TLeinwand& canvas, const std::string& text, int dy) const {
@@ -45,26 +82,14 @@ void TKomponente::ZeichneText(TLeinwand& canvas, const std::string& text, int dy
     canvas.TextAus(X - w / 2, Y + dy, text);
 }
 
-TDrucker::TDrucker(int x, int y) : TKomponente(x, y) {
-    MaxPorts = 1;
-}
-
 TKabel* TDrucker::NaechstesKabel(const TKomponente&) const {
     return Kabel.empty() ? nullptr : Kabel.front();
-}
-
-void TDrucker::Zeichne(TLeinwand& canvas) const {
-    TKomponente::Zeichne(canvas);
-    canvas.SetSchrift("Arial Narrow", 8);
-    ZeichneText(canvas, GetIPText(), 20);
 }
 
 void TDrucker::Empfange(const TNachricht&, TMelder* melder) const {
     if (melder)
         melder->Melde(*this, Notiz());
 }
-
-TComputer::TComputer(int x, int y) : TDrucker(x, y) {}
 
 TKabel* TRoutingList::FindeKabel(TAdresse adresse) const {
     for (auto it = Routen.rbegin(); it != Routen.rend(); ++it)
@@ -78,23 +103,8 @@ void TRoutingList::Kuerze(int anzahl) {
         Routen.erase(Routen.begin() + anzahl, Routen.end());
 }
 
-TSwitch::TSwitch(int x, int y) : TKomponente(x, y) {
-    MaxPorts = 6;
-}
-
 TKabel* TSwitch::NaechstesKabel(const TKomponente& ziel) const {
     return Routingtabelle.FindeKabel(ziel.GetIP());
-}
-
-TRouter::TRouter(int x, int y) : TSwitch(x, y) {
-    MaxPorts = 2;
-}
-
-void TRouter::Zeichne(TLeinwand& canvas) const {
-    TKomponente::Zeichne(canvas);
-    canvas.SetSchrift("Arial Narrow", 8);
-    ZeichneText(canvas, GetIPText(), 20);
-    ZeichneText(canvas, GetIP2Text(), 32);
 }
 
 void TRouter::SetIP2Text(const std::string& text) {
@@ -103,52 +113,15 @@ void TRouter::SetIP2Text(const std::string& text) {
         IP2 = wert;
 }
 
-TKomponente* TKompList::GetKomponente(int index) const {
-    return GetZeiger(index).get();
-}
-
-const TKompList::Zeiger& TKompList::GetZeiger(int index) const {
-    if (index < 0 || index >= Count())
-        throw IndexFehler(index);
-    return Liste[static_cast<std::size_t>(index)];
-}
-
-int TKompList::IndexVon(const TKomponente* k) const {
-    for (int i = 0; i < Count(); ++i)
-        if (Liste[static_cast<std::size_t>(i)].get() == k)
-            return i;
-    return -1;
-}
-
-TKompList::Zeiger TKompList::Remove(const TKomponente* k) {
-    const auto it =
-        std::find_if(Liste.begin(), Liste.end(), [&](const Zeiger& z) { return z.get() == k; });
-    if (it == Liste.end())
-        return nullptr;
-    Zeiger weg = std::move(*it);
-    Liste.erase(it);
-    return weg;
-}
-
 TKomponente* TKompList::FindeIP(const std::string& text) const {
-    TKomponente* treffer = nullptr;
-    for (const auto& k : Liste) {
-        bool gleich = k->GetIPText() == text;
-        if (const auto* r = dynamic_cast<const TRouter*>(k.get()))
-            gleich = gleich || r->GetIP2Text() == text;
-        if (gleich)
-            treffer = k.get();
-    }
-    return treffer;
+    return FindeLetztes([&](const TKomponente& k) { return k.HatAdresse(text); });
 }
 
 TKomponente* TKompList::FindeBei(int x, int y) const {
-    TKomponente* treffer = nullptr;
-    for (const auto& k : Liste)
-        if (std::abs(static_cast<long long>(x) - k->GetX()) < 16 &&
-            std::abs(static_cast<long long>(y) - k->GetY()) < 16)
-            treffer = k.get();
-    return treffer;
+    return FindeLetztes([&](const TKomponente& k) {
+        return std::abs(static_cast<long long>(x) - k.GetX()) < 16 &&
+               std::abs(static_cast<long long>(y) - k.GetY()) < 16;
+    });
 }
 
 } // namespace verbundo

@@ -2,6 +2,7 @@
 
 #include "Adresse.h"
 #include "Leinwand.h"
+#include "Liste.h"
 
 #include <memory>
 #include <string>
@@ -15,6 +16,28 @@ class TKompList;
 class TNachricht;
 class TKomponente;
 
+// The four kinds of device. Kind tests follow the class tree: a computer is also a printer, a
+// router is also a switch.
+enum class TArt { Drucker, Computer, Switch, Router };
+
+// What a kind is, in one place: everything that differs between kinds besides behaviour.
+struct TArtDaten {
+    char Kennung;    // the character a device record of a network file starts with
+    const char* Typ; // the five-character type tag of the file
+    TBild Bild;      // the icon (a computer running as mail server shows another)
+    int Ports;       // ports at creation
+    int Beschriftet; // address texts drawn under the icon
+};
+const TArtDaten& Daten(TArt art);
+// Takes delivery of messages and has an address of its own to set.
+inline bool IstDrucker(TArt a) {
+    return a == TArt::Drucker || a == TArt::Computer;
+}
+// Holds a routing table.
+inline bool IstSwitch(TArt a) {
+    return a == TArt::Switch || a == TArt::Router;
+}
+
 // Where delivery notices go: the window shows a modal box, the command-line tool prints a line,
 // tests record. Melde returns when the notice has been acknowledged.
 class TMelder {
@@ -26,17 +49,20 @@ public:
 // Ownership: the device list owns devices through shared_ptr; a message in flight shares a
 // device it names, so a device taken off the canvas lives on until no message names it. The
 // port list holds plain pointers: a cable unplugs itself when it is destroyed.
-class TKomponente {
+class TKomponente : public TListenteil {
 public:
-    TKomponente(int x, int y);
     virtual ~TKomponente();
     TKomponente(const TKomponente&) = delete;
     TKomponente& operator=(const TKomponente&) = delete;
 
-    virtual TBild GetBild() const = 0;
-    virtual std::string GetTyp() const = 0;
+    virtual TArt Art() const = 0;
+    virtual TBild GetBild() const { return Daten(Art()).Bild; }
+    std::string GetTyp() const { return Daten(Art()).Typ; }
     virtual TKabel* NaechstesKabel(const TKomponente& ziel) const = 0;
-    virtual void Zeichne(TLeinwand& canvas) const;
+    // The icon, then the address texts the kind shows, centred below it.
+    void Zeichne(TLeinwand& canvas) const;
+    // Whether the address text (or a router's second one) is exactly text.
+    virtual bool HatAdresse(const std::string& text) const { return GetIPText() == text; }
 
     int GetX() const { return X; }
     int GetY() const { return Y; }
@@ -58,45 +84,50 @@ public:
     void AddKabel(TKabel* kabel);
     void RemoveKabel(TKabel* kabel);
 
-    // Set when the device is taken out of its network; messages that still stand on it are
-    // then dropped instead of delivered or moved on.
-    bool IstEntfernt() const { return Entfernt; }
-    void SetEntfernt(bool wert) { Entfernt = wert; }
-
-    // Working fields of the routing computation: after it, what the last search left (settled,
-    // distance from that switch or -1 for unreached, last cable of the path). Nothing else
-    // reads them. A device outside the device list is not touched by the search.
-    bool Fertig = false;
-    long double Distanz = -1.0L;
-    TKabel* ViaKabel = nullptr;
+    // The ports in plug order, for the editor's history, which puts them back as they were.
+    const std::vector<TKabel*>& Ports() const { return Kabel; }
+    void SetPorts(std::vector<TKabel*> ports) { Kabel = std::move(ports); }
 
 protected:
+    // Each kind starts with its ports from the kind table.
+    TKomponente(int x, int y, TArt art);
     void ZeichneText(TLeinwand& canvas, const std::string& text, int dy) const;
 
     int X, Y;
     int MaxPorts = 0;
     std::vector<TKabel*> Kabel;
     TAdresse IP = 0;
-    bool Entfernt = false;
 };
+
+// The device as the kind class T when it is of a kind T stands for, else none: the one place
+// where kinds are tested.
+template <class T> T* Als(TKomponente* k) {
+    return k && T::IstArt(k->Art()) ? static_cast<T*>(k) : nullptr;
+}
+template <class T> const T* Als(const TKomponente* k) {
+    return k && T::IstArt(k->Art()) ? static_cast<const T*>(k) : nullptr;
+}
 
 class TDrucker : public TKomponente {
 public:
-    TDrucker(int x, int y);
-    TBild GetBild() const override { return TBild::Drucker; }
-    std::string GetTyp() const override { return "Druck"; }
+    TDrucker(int x, int y) : TDrucker(x, y, TArt::Drucker) {}
+    static bool IstArt(TArt a) { return IstDrucker(a); }
+    TArt Art() const override { return TArt::Drucker; }
     TKabel* NaechstesKabel(const TKomponente& ziel) const override;
-    void Zeichne(TLeinwand& canvas) const override;
     // The notice for a message delivered here, as the kind and settings decide now.
     virtual std::string Notiz() const { return "Nachricht wird gedruckt."; }
     void Empfange(const TNachricht& nachricht, TMelder* melder) const;
+
+protected:
+    TDrucker(int x, int y, TArt art) : TKomponente(x, y, art) {}
 };
 
 class TComputer : public TDrucker {
 public:
-    TComputer(int x, int y);
+    TComputer(int x, int y) : TDrucker(x, y, TArt::Computer) {}
+    static bool IstArt(TArt a) { return a == TArt::Computer; }
+    TArt Art() const override { return TArt::Computer; }
     TBild GetBild() const override { return Mailserver ? TBild::Mailserver : TBild::Computer; }
-    std::string GetTyp() const override { return "Comp."; }
     std::string Notiz() const override {
         return Mailserver ? "Nachricht auf Server gespeichert." : "Nachricht angekommen.";
     }
@@ -152,25 +183,28 @@ private:
 
 class TSwitch : public TKomponente {
 public:
-    TSwitch(int x, int y);
-    TBild GetBild() const override { return TBild::Switch; }
-    std::string GetTyp() const override { return "Swit."; }
+    TSwitch(int x, int y) : TSwitch(x, y, TArt::Switch) {}
+    static bool IstArt(TArt a) { return IstSwitch(a); }
+    TArt Art() const override { return TArt::Switch; }
     TKabel* NaechstesKabel(const TKomponente& ziel) const override;
 
     void SetMaxPorts(int n) { MaxPorts = n; }
-    // Fills the routing table by the shortest drawn cable length from this switch.
-    void BerechneRouting(const TKompList& komponenten, const TKabelList& kabel);
 
     TRoutingList Routingtabelle;
     bool Hub = false;
+
+protected:
+    TSwitch(int x, int y, TArt art) : TKomponente(x, y, art) {}
 };
 
 class TRouter : public TSwitch {
 public:
-    TRouter(int x, int y);
-    TBild GetBild() const override { return TBild::Router; }
-    std::string GetTyp() const override { return "Rout."; }
-    void Zeichne(TLeinwand& canvas) const override;
+    TRouter(int x, int y) : TSwitch(x, y, TArt::Router) {}
+    static bool IstArt(TArt a) { return a == TArt::Router; }
+    TArt Art() const override { return TArt::Router; }
+    bool HatAdresse(const std::string& text) const override {
+        return GetIPText() == text || GetIP2Text() == text;
+    }
 
     TAdresse GetIP2() const { return IP2; }
     std::string GetIP2Text() const { return IPToStr(IP2); }
@@ -180,31 +214,16 @@ private:
     TAdresse IP2 = 0;
 };
 
-class TKompList {
+// A new device of that kind at (x, y).
+std::shared_ptr<TKomponente> NeueKomponente(TArt art, int x, int y);
+
+class TKompList : public TListe<TKomponente> {
 public:
-    using Zeiger = std::shared_ptr<TKomponente>;
-
-    int Count() const { return static_cast<int>(Liste.size()); }
-    // Raises "List index out of bounds (%d)" outside the list.
-    TKomponente* GetKomponente(int index) const;
-    const Zeiger& GetZeiger(int index) const;
-    int IndexVon(const TKomponente* k) const;
-
-    void Add(Zeiger k) { Liste.push_back(std::move(k)); }
-    // Takes the device out of the list; returns it so that the caller decides its lifetime.
-    Zeiger Remove(const TKomponente* k);
-    void Clear() { Liste.clear(); }
-
+    TKomponente* GetKomponente(int index) const { return Get(index); }
     // The last device whose address text (or a router's second one) equals text exactly.
     TKomponente* FindeIP(const std::string& text) const;
     // The last device whose centre is less than 16 pixels away in both directions.
     TKomponente* FindeBei(int x, int y) const;
-
-    auto begin() const { return Liste.begin(); }
-    auto end() const { return Liste.end(); }
-
-private:
-    std::vector<Zeiger> Liste;
 };
 
 } // namespace verbundo

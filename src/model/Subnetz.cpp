@@ -42,7 +42,7 @@ bool TSubnet::Passt(const TKomponente& k) const {
     const bool innen = Rect.Left <= k.GetX() && k.GetX() <= Rect.Right && Rect.Top <= k.GetY() &&
                        k.GetY() <= Rect.Bottom;
     bool treffer = (k.GetIP() & Mask) == NetzID;
-    if (const auto* router = dynamic_cast<const TRouter*>(&k))
+    if (const auto* router = Als<TRouter>(&k))
         treffer = treffer || (router->GetIP2() & Mask) == NetzID;
     return innen ? treffer : !treffer;
 }

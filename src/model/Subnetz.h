@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Adresse.h"
+#include "Liste.h"
 
 #include <memory>
 #include <string>
@@ -21,7 +22,7 @@ struct TPunkt {
     friend bool operator==(const TPunkt&, const TPunkt&) = default;
 };
 
-class TSubnet {
+class TSubnet : public TListenteil {
 public:
     static constexpr int MinBreite = 110;
     static constexpr int MinHoehe = 30;
@@ -51,6 +52,6 @@ private:
     TRect Rect;
 };
 
-using TSubnetList = std::vector<std::unique_ptr<TSubnet>>;
+class TSubnetList : public TListe<TSubnet> {};
 
 } // namespace verbundo

@@ -8,6 +8,11 @@ namespace verbundo {
 TNachricht::TNachricht(Geraet sender, Geraet ziel, std::string text)
     : Sender(std::move(sender)), Ziel(std::move(ziel)), Position(Sender), Text(std::move(text)) {}
 
+TKabel* TNachricht::GetKabel() const {
+    TKabel* k = Kabel.lock().get();
+    return k && !k->IstEntfernt() ? k : nullptr;
+}
+
 void TNachricht::SetKabel(TKabel* kabel) {
     HatKabel = kabel != nullptr;
     Kabel = kabel ? kabel->weak_from_this() : std::weak_ptr<TKabel>();
@@ -45,7 +50,7 @@ void TNachrichtenList::Takt() {
             herkunft->SetAktiv(false);
         TKomponente* p = m->GetPosition();
         if (p == m->GetZiel()) {
-            if (const auto* empfaenger = dynamic_cast<const TDrucker*>(p)) {
+            if (const auto* empfaenger = Als<TDrucker>(p)) {
                 const unsigned geleert = Leerungen;
                 empfaenger->Empfange(*m, Melder);
                 // The list was emptied while the notice was open (a network discarded): the
@@ -57,7 +62,7 @@ void TNachrichtenList::Takt() {
         }
         if (!m->NaechsterHop())
             continue;
-        auto* sw = dynamic_cast<TSwitch*>(p);
+        auto* sw = Als<TSwitch>(p);
         if (!sw || !sw->Hub) {
             TKabel* k = p->NaechstesKabel(*m->GetZiel());
             if (k && k != m->GetKabel()) {

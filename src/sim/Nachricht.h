@@ -25,11 +25,11 @@ public:
     void SetPosition(Geraet p) { Position = std::move(p); }
     const std::string& GetText() const { return Text; }
 
-    // None also when the cable has been destroyed since.
-    TKabel* GetKabel() const { return Kabel.lock().get(); }
+    // None also when the cable has been deleted since.
+    TKabel* GetKabel() const;
     void SetKabel(TKabel* kabel);
-    // True when the cable it last crossed has been destroyed since.
-    bool KabelVerloren() const { return HatKabel && Kabel.expired(); }
+    // True when the cable it last crossed has been deleted since.
+    bool KabelVerloren() const { return HatKabel && !GetKabel(); }
 
     int GetHops() const { return Hops; }
     void SetHops(int n) { Hops = n; }

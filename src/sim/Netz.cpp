@@ -1,7 +1,5 @@
 #include "Netz.h"
 
-#include <algorithm>
-
 namespace verbundo {
 
 TNetz::~TNetz() {
@@ -17,30 +15,49 @@ TKabel* TNetz::Verbinde(TKomponente* a, TKomponente* b) {
     return roh;
 }
 
+TKomponente* TNetz::Neu(TArt art, int x, int y) {
+    auto k = NeueKomponente(art, x, y);
+    TKomponente* roh = k.get();
+    Komponentenliste.Add(std::move(k));
+    return roh;
+}
+
 TSubnet* TNetz::NeuesSubnetz(TRect rect) {
-    Subnetzliste.push_back(std::make_unique<TSubnet>(rect));
-    return Subnetzliste.back().get();
+    auto s = std::make_shared<TSubnet>(rect);
+    TSubnet* roh = s.get();
+    Subnetzliste.Add(std::move(s));
+    return roh;
 }
 
 void TNetz::EntferneKomponente(TKomponente* k) {
-    Kabelliste.EntferneVon(k);
+    for (const auto& kabel : Kabelliste.EntferneVon(k))
+        kabel->SetEntfernt(true);
     if (auto weg = Komponentenliste.Remove(k))
         weg->SetEntfernt(true);
 }
 
 void TNetz::EntferneKabel(TKabel* k) {
-    Kabelliste.Remove(k);
+    if (auto weg = Kabelliste.Remove(k))
+        weg->SetEntfernt(true);
 }
 
 void TNetz::EntferneSubnetz(TSubnet* s) {
-    std::erase_if(Subnetzliste, [&](const std::unique_ptr<TSubnet>& z) { return z.get() == s; });
+    if (auto weg = Subnetzliste.Remove(s))
+        weg->SetEntfernt(true);
 }
 
 void TNetz::Leeren() {
     Nachrichtenliste.Clear();
+    // Whoever still holds one of them must not take it for part of a network.
+    for (const auto& k : Kabelliste)
+        k->SetEntfernt(true);
+    for (const auto& k : Komponentenliste)
+        k->SetEntfernt(true);
+    for (const auto& s : Subnetzliste)
+        s->SetEntfernt(true);
     Kabelliste.Clear();
     Komponentenliste.Clear();
-    Subnetzliste.clear();
+    Subnetzliste.Clear();
 }
 
 void TNetz::Anhaengen(TNetz&& other) {
@@ -48,9 +65,9 @@ void TNetz::Anhaengen(TNetz&& other) {
         Komponentenliste.Add(k);
     for (const auto& k : other.Kabelliste)
         Kabelliste.Add(k);
-    for (auto& s : other.Subnetzliste)
-        Subnetzliste.push_back(std::move(s));
-    other.Subnetzliste.clear();
+    for (const auto& s : other.Subnetzliste)
+        Subnetzliste.Add(s);
+    other.Subnetzliste.Clear();
     other.Kabelliste.Clear();
     other.Komponentenliste.Clear();
 }

@@ -21,11 +21,11 @@ public:
 
     // Ownership. Devices are shared: this list, the two ends of every cable and the messages
     // that name them each hold a shared_ptr, so a device taken off the canvas lives on while a
-    // message still stands on it or is headed for it. Cables are owned by the cable list alone;
-    // routes and messages hold weak_ptrs, so a destroyed cable is never reached, and a device's
-    // port list holds plain pointers that the cable removes in its destructor. Subnets and
-    // messages are owned by their lists outright. Destruction order: messages, cables (which
-    // unplug themselves), devices, subnets.
+    // message still stands on it or is headed for it; it is then marked removed. Cables are
+    // owned by the cable list; routes and messages hold weak_ptrs, so a destroyed cable is
+    // never reached, and a device's port list holds plain pointers that the cable removes in
+    // its destructor. Subnets are owned by their list, messages by theirs. Destruction order:
+    // messages, cables (which unplug themselves), devices, subnets.
     TKompList Komponentenliste;
     TKabelList Kabelliste;
     TSubnetList Subnetzliste;
@@ -38,12 +38,13 @@ public:
         Komponentenliste.Add(std::move(k));
         return roh;
     }
+    TKomponente* Neu(TArt art, int x, int y);
     // Makes a cable from a to b (both in this network) and appends it.
     TKabel* Verbinde(TKomponente* a, TKomponente* b);
     TSubnet* NeuesSubnetz(TRect rect);
 
-    // Removes the device and its cables; messages that still name it keep it alive, and are
-    // dropped at the next tick if they stand on it.
+    // Removes the device and destroys its cables; messages that still name it keep it alive,
+    // and are dropped at the next tick if they stand on it.
     void EntferneKomponente(TKomponente* k);
     void EntferneKabel(TKabel* k);
     void EntferneSubnetz(TSubnet* s);

@@ -76,9 +76,8 @@ std::size_t Z(int i) {
 class TSuche {
 public:
     TSuche(const TKompList& komponenten, const TKabelList& kabel, TSwitch* fremd);
-    // Recomputes s's table; with arbeitsfelder also leaves Fertig, Distanz and ViaKabel of
-    // every listed device as the plain form would.
-    void Berechne(TSwitch& s, bool arbeitsfelder);
+    // Recomputes s's table.
+    void Berechne(TSwitch& s);
 
 private:
     struct TKante {
@@ -91,23 +90,15 @@ private:
         std::uint32_t Erreicht, Gesetzt; // valid while equal to the current search's stamp
         int Via, Erstes;
     };
-    struct TStand {
-        bool Fertig = false;
-        long double Dist = -1.0L;
-        int Via = -1, Erstes = -1;
-    };
 
     void BaueGraph(const std::vector<std::pair<int, int>>& enden, std::size_t knoten);
     void Entspanne(int c, const TKante& kante, int erstes, long double basis);
     void Hoch(std::size_t i);
     int Nimm();
     void Suche(int quelle);
-    TStand Stand(int v, int quelle) const;
     void SchreibeTabelle(TSwitch& s, int quelle);
-    void SchreibeArbeitsfelder(TSwitch& s, int quelle);
 
-    std::vector<TKomponente*> Geraete; // per node
-    std::size_t Gelistet = 0;          // nodes from the list; a switch outside it comes last
+    std::vector<TKomponente*> Geraete; // per node; a switch outside the list comes last
     std::unordered_map<const TKomponente*, int> Index;
     std::vector<int> Knoten; // list position -> node
     std::vector<TAdresse> IP, IP2;
@@ -136,7 +127,7 @@ TSuche::TSuche(const TKompList& komponenten, const TKabelList& kabel, TSwitch* f
         if (neu) {
             Geraete.push_back(d);
             IP.push_back(d->GetIP());
-            const auto* r = dynamic_cast<const TRouter*>(d);
+            const auto* r = Als<TRouter>(d);
             IstRouter.push_back(r != nullptr);
             IP2.push_back(r ? r->GetIP2() : 0);
         }
@@ -144,7 +135,6 @@ TSuche::TSuche(const TKompList& komponenten, const TKabelList& kabel, TSwitch* f
     };
     for (const auto& d : komponenten)
         Knoten.push_back(neuerKnoten(d.get()));
-    Gelistet = Geraete.size();
     if (fremd)
         neuerKnoten(fremd);
 
@@ -293,27 +283,6 @@ void TSuche::Suche(int quelle) {
     }
 }
 
-// What the plain form leaves on node v once the search is done.
-TSuche::TStand TSuche::Stand(int v, int quelle) const {
-    if (v == quelle)
-        return {true, 0.0L, -1, -1};
-    if (const int c = Kern[Z(v)]; c >= 0) {
-        const TZustand& z = Zustand[Z(c)];
-        if (z.Gesetzt != Lauf)
-            return {};
-        return {true, z.Dist, z.Via, z.Erstes};
-    }
-    const int w = BlattNachbar[Z(v)], k = BlattKabel[Z(v)];
-    if (w == quelle)
-        return {true, Laenge[Z(k)] + 0.0L, k, k};
-    if (Kern[Z(w)] < 0) // two leaves on each other, neither the source
-        return {};
-    const TZustand& z = Zustand[Z(Kern[Z(w)])];
-    if (z.Gesetzt != Lauf)
-        return {};
-    return {true, Laenge[Z(k)] + z.Dist, k, z.Erstes};
-}
-
 void TSuche::SchreibeTabelle(TSwitch& s, int quelle) {
     TRoutingList& tabelle = s.Routingtabelle;
     int anzahl = 0;
@@ -327,7 +296,7 @@ void TSuche::SchreibeTabelle(TSwitch& s, int quelle) {
                 continue;
             erstes = z.Erstes;
         } else {
-            // Read off the neighbour, as Stand does, without the distance.
+            // A leaf is reached by its first cable, through its neighbour.
             const int w = BlattNachbar[Z(v)];
             if (w == quelle) {
                 erstes = BlattKabel[Z(v)];
@@ -346,45 +315,23 @@ void TSuche::SchreibeTabelle(TSwitch& s, int quelle) {
     tabelle.Kuerze(anzahl);
 }
 
-void TSuche::SchreibeArbeitsfelder(TSwitch& s, int quelle) {
-    for (std::size_t v = 0; v < Geraete.size(); ++v) {
-        TKomponente* d = Geraete[v];
-        if (v >= Gelistet)
-            continue; // not listed: the plain form leaves its ViaKabel alone
-        const TStand st = Stand(static_cast<int>(v), quelle);
-        d->Fertig = st.Fertig;
-        d->Distanz = st.Dist;
-        d->ViaKabel = st.Via < 0 ? nullptr : Kabel[Z(st.Via)]->get();
-    }
-    s.Fertig = true;
-    s.Distanz = 0.0L;
-}
-
-void TSuche::Berechne(TSwitch& s, bool arbeitsfelder) {
+void TSuche::Berechne(TSwitch& s) {
     const int quelle = Index.at(&s);
     Suche(quelle);
     SchreibeTabelle(s, quelle);
-    if (arbeitsfelder)
-        SchreibeArbeitsfelder(s, quelle);
 }
 
 } // namespace
 
-void TSwitch::BerechneRouting(const TKompList& komponenten, const TKabelList& kabel) {
-    TSuche(komponenten, kabel, this).Berechne(*this, true);
+void BerechneRouting(TSwitch& s, const TKompList& komponenten, const TKabelList& kabel) {
+    TSuche(komponenten, kabel, &s).Berechne(s);
 }
 
 void BerechneAlleRoutingtabellen(const TKompList& komponenten, const TKabelList& kabel) {
     TSuche suche(komponenten, kabel, nullptr);
-    TSwitch* letzter = nullptr;
     for (const auto& d : komponenten)
-        if (auto* sw = dynamic_cast<TSwitch*>(d.get()))
-            letzter = sw;
-    // The working fields are overwritten by every search; only the last one's stay, so only
-    // the last one writes them.
-    for (const auto& d : komponenten)
-        if (auto* sw = dynamic_cast<TSwitch*>(d.get()))
-            suche.Berechne(*sw, sw == letzter);
+        if (auto* sw = Als<TSwitch>(d.get()))
+            suche.Berechne(*sw);
 }
 
 } // namespace verbundo

@@ -35,18 +35,18 @@ void TAnzeige::paintEvent(QPaintEvent*) {
 void TAnzeige::mousePressEvent(QMouseEvent* event) {
     const QPoint p = Punkt(event);
     const Qt::MouseButton button = event->button();
-    Form.Ausfuehren([&] { Form.AnzeigeMouseDown(button, p.x(), p.y()); });
+    Form.AnzeigeMouseDown(button, p.x(), p.y());
 }
 
 void TAnzeige::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = Punkt(event);
-    Form.Ausfuehren([&] { Form.AnzeigeMouseMove(p.x(), p.y()); });
+    Form.AnzeigeMouseMove(p.x(), p.y());
 }
 
 void TAnzeige::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint p = Punkt(event);
     const Qt::MouseButton button = event->button();
-    Form.Ausfuehren([&] { Form.AnzeigeMouseUp(button, p.x(), p.y()); });
+    Form.AnzeigeMouseUp(button, p.x(), p.y());
 }
 
 } // namespace verbundo

@@ -16,7 +16,9 @@ public:
     static QString Dateiname(TBild bild);
 
     const QImage& Bild(TBild bild) const { return Bilder[static_cast<std::size_t>(bild)]; }
-    void Setze(TBild bild, QImage bild_) { Bilder[static_cast<std::size_t>(bild)] = std::move(bild_); }
+    void Setze(TBild bild, QImage bild_) {
+        Bilder[static_cast<std::size_t>(bild)] = std::move(bild_);
+    }
 
     // Loads every picture by its file name, each from the first folder of ordner that has a
     // readable bitmap of it, in the order device icons, then the document icon. Raises EFehler

@@ -1,12 +1,15 @@
-// The view onto Puffer: coordinates, zoom, scrolling, painting; the speed bar and the timer.
+// The view onto Puffer: drawing, coordinates, zoom, scrolling, painting, the mouse; the speed
+// bar and the timer.
 
 #include "ui/Anzeige.h"
+#include "ui/Dialoge.h"
+#include "ui/PufferLeinwand.h"
+#include "ui/TextSpeicher.h"
 #include "ui/uHaupt.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
@@ -42,7 +45,46 @@ void Beschrifte(QLabel* label, const QString& text, int breite) {
     label->resize(std::max(breite, label->sizeHint().width()), label->height());
 }
 
+TTaste Taste(Qt::MouseButton button) {
+    if (button == Qt::LeftButton)
+        return TTaste::Links;
+    return button == Qt::RightButton ? TTaste::Rechts : TTaste::Mitte;
+}
+
 } // namespace
+
+void TForm1::ZeichneNetz() {
+    {
+        QPainter painter(&Puffer);
+        TPufferLeinwand c(painter, Bilder, Texte.get());
+        Editor().Zeichne(c);
+    }
+    Anzeige->repaint();
+}
+
+void TForm1::Reagiere(const TReaktion& r) {
+    if (r.Neuzeichnen)
+        ZeichneNetz();
+    ZeigeWerkzeug();
+}
+
+void TForm1::AnzeigeMouseDown(Qt::MouseButton button, int x, int y) {
+    Reagiere(Editor().Druecke(Taste(button), PufferX(x), PufferY(y)));
+}
+
+void TForm1::AnzeigeMouseMove(int x, int y) {
+    Reagiere(Editor().Bewege(PufferX(x), PufferY(y)));
+}
+
+void TForm1::AnzeigeMouseUp(Qt::MouseButton button, int x, int y) {
+    const TReaktion r = Editor().Lasse(Taste(button), PufferX(x), PufferY(y));
+    Reagiere(r);
+    // The menu opens only for a release over the view.
+    if (r.Kontextmenue && Anzeige->rect().contains(x, y)) {
+        ComputerPopUpPopup();
+        Dialoge.Menue(ComputerPopUp, Anzeige->mapToGlobal(QPoint(x, y)));
+    }
+}
 
 int TForm1::PufferX(int x) const {
     // The product in integers, the rest in floating point, the sum truncated toward zero.
@@ -101,29 +143,9 @@ void TForm1::SBTimeChange() {
                114);
 }
 
-void TForm1::SBHPositionChange() {
-    Anzeige->repaint();
-}
-
-void TForm1::SBVPositionChange() {
-    Anzeige->repaint();
-}
-
 void TForm1::Timer1Timer() {
-    Nachrichtenliste.Takt();
+    Editor().Takt();
     ZeichneNetz();
-}
-
-void TForm1::BBeendenClick() {
-    close();
-}
-
-TWerkzeug TForm1::Werkzeug() const {
-    return static_cast<TWerkzeug>(Werkzeuge->checkedId());
-}
-
-void TForm1::SetWerkzeug(TWerkzeug w) {
-    Werkzeuge->button(static_cast<int>(w))->setChecked(true);
 }
 
 } // namespace verbundo

@@ -1,90 +1,25 @@
 // Open, add and save: the file commands of the tool bar.
 
-#include "files/NetzDatei.h"
-#include "ui/Dialoge.h"
 #include "ui/uHaupt.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
 #include <QToolButton>
-
-#include <sstream>
 
 namespace verbundo {
 
-namespace {
-
-// "Alle Dateien" must show files without a dot too, which "*.*" does not outside Windows.
-#ifdef Q_OS_WIN
-const char* const Filter = "Netzmodelle (*.nz);;Alle Dateien (*.*)";
-#else
-const char* const Filter = "Netzmodelle (*.nz);;Alle Dateien (*)";
-#endif
-
-std::string Nativ(const QString& pfad) {
-    return QDir::toNativeSeparators(pfad).toStdString();
-}
-
-} // namespace
-
+// sender is ToolButton5 (open, replacing the network) or ToolButton10 (add). The picture
+// shows the loaded network at the next timer tick.
 void TForm1::ToolButton5Click(QObject* sender) {
-    const QString pfad = Dialoge().Oeffnen(this, QString::fromUtf8(Filter));
-    if (pfad.isEmpty())
-        return;
-    LadeDatei(pfad, sender != ToolButton5);
-}
-
-void TForm1::LadeDatei(const QString& pfad, bool hinzufuegen) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        throw EFehler("Cannot open file " + Nativ(pfad));
-    const QByteArray inhalt = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
-        throw EFehler("Cannot open file " + Nativ(pfad));
-    datei.close();
-
-    // The whole file into a network of its own first: a load that fails loses nothing.
-    std::istringstream ein(inhalt.toStdString());
-    TNetz frisch;
-    LeseNetzdatei(ein, frisch, hinzufuegen ? &Komponentenliste : nullptr);
-
-    if (!hinzufuegen) {
-        Netz.Leeren();
-        AktKomponente = nullptr;
-        AktKabel = nullptr;
-        AktSubnetz = nullptr;
-        Modus = 0;
-    }
-    Netz.Anhaengen(std::move(frisch));
-    Dateiname = pfad;
-    Netz.BerechneRouting();
-    SetWerkzeug(TWerkzeug::Verschieben);
+    Editor().Oeffnen(sender != static_cast<QObject*>(ToolButton5));
+    ZeigeWerkzeug();
 }
 
 void TForm1::ToolButton6Click() {
-    const QString pfad =
-        Dialoge().Speichern(this, Dateiname, QString::fromUtf8(Filter), QStringLiteral("nz"));
-    if (pfad.isEmpty())
-        return;
-    // Formatted before the file is touched: a value the format cannot hold leaves it alone.
-    const std::string text = NetzdateiText(Netz);
+    Editor().Speichern();
+}
 
-    // The old file is replaced only by a complete new one.
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        throw EFehler("Cannot create file " + Nativ(pfad));
-    const auto laenge = static_cast<qint64>(text.size());
-    const bool geschrieben = datei.write(text.data(), laenge) == laenge && datei.flush() &&
-                             datei.error() == QFileDevice::NoError;
-    if (!geschrieben) {
-        // A short write (a full disk) still commits as success unless cancelled first.
-        datei.cancelWriting();
-        datei.commit();
-        throw EFehler("Stream write error");
-    }
-    if (!datei.commit())
-        throw EFehler("Stream write error");
+void TForm1::LadeDatei(const QString& pfad) {
+    Editor().Lade(pfad.toStdString(), false);
+    ZeigeWerkzeug();
 }
 
 } // namespace verbundo

@@ -27,8 +27,8 @@ constexpr int Zeilenhoehe = 14;
 } // namespace
 
 void TForm1::Button2Click() {
-    Dialoge().Information(this,
-                          QString::fromStdString(Pruefbericht(ZaehleKonfigurationsfehler(Netz))));
+    Dialoge.Information(
+        this, QString::fromStdString(Pruefbericht(ZaehleKonfigurationsfehler(Editor().Netz()))));
 }
 
 void TForm1::ShowRoutingClick() {
@@ -40,15 +40,15 @@ void TForm1::ShowRoutingClick() {
     const QFontMetrics fm(ListBox1->font());
     QStringList zeilen;
     int breitest = 0;
-    for (const std::string& z : RoutingAnzeige(Netz, AktKomponente)) {
+    for (const std::string& z : RoutingAnzeige(Editor().Netz(), Editor().AktKomponente())) {
         zeilen << QString::fromStdString(z);
         breitest = std::max(breitest, fm.horizontalAdvance(zeilen.back()));
     }
-    HorizontalerUmfang = breitest + 5;
+    const int umfang = breitest + 5;
     // Every item as wide as the extent: the view's contents, and so its scroll bar, span it.
     for (const QString& z : zeilen) {
         auto* item = new QListWidgetItem(z);
-        item->setSizeHint(QSize(HorizontalerUmfang, Zeilenhoehe));
+        item->setSizeHint(QSize(umfang, Zeilenhoehe));
         ListBox1->addItem(item);
     }
 }
@@ -57,18 +57,6 @@ void TForm1::RemoveRoutingClick() {
     RoutingTabelle->hide();
     ListBox1->clear();
     ListBox1->hide();
-}
-
-void TForm1::BIpConfigClick() {
-    StarteKonsole(IpConfigBefehl());
-}
-
-void TForm1::BRouteClick() {
-    StarteKonsole(RouteBefehl());
-}
-
-void TForm1::TracertClick() {
-    StarteKonsole(TracertBefehl(Edit1->text().toStdString()));
 }
 
 // Nothing is reported back: a console that does not start is the learner's to notice.

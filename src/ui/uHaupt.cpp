@@ -1,4 +1,4 @@
-// The main window: its controls, their wiring, the delivery notices and the error box.
+// The main window: its controls, their wiring, and the Qt side of the editor's seams.
 
 #include "ui/uHaupt.h"
 
@@ -7,13 +7,16 @@
 #include "ui/PufferLeinwand.h"
 #include "ui/TextSpeicher.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -27,17 +30,9 @@ namespace verbundo {
 
 namespace {
 
-// Delivery notices are the modal information box; the tick waits until it is closed.
-class TFensterMelder : public TMelder {
-public:
-    explicit TFensterMelder(TForm1& form) : Form(form) {}
-    void Melde(const TKomponente&, const std::string& text) override {
-        Form.Dialoge().Information(&Form, QString::fromStdString(text));
-    }
-
-private:
-    TForm1& Form;
-};
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Only the tool bar follows the window's width; every other control keeps its place.
 class TLeistenbreite : public QObject {
@@ -58,8 +53,10 @@ QFont Schrift(int punkte, const char* name = "MS Sans Serif") {
     return TPufferLeinwand::Schrift(name, punkte);
 }
 
-QScrollBar* Bildlaufleiste(Qt::Orientation o, QWidget* parent, QRect r, int min, int max, int pos) {
+QScrollBar* Bildlaufleiste(const char* name, Qt::Orientation o, QWidget* parent, QRect r, int min,
+                           int max, int pos) {
     auto* sb = new QScrollBar(o, parent);
+    sb->setObjectName(QLatin1String(name));
     sb->setGeometry(r);
     sb->setRange(min, max);
     sb->setValue(pos);
@@ -69,48 +66,80 @@ QScrollBar* Bildlaufleiste(Qt::Orientation o, QWidget* parent, QRect r, int min,
     return sb;
 }
 
-QPushButton* Knopf(const QString& text, QWidget* parent, QRect r) {
+QPushButton* Knopf(const char* name, const QString& text, QWidget* parent, QRect r) {
     auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
     b->setGeometry(r);
     return b;
 }
 
 } // namespace
 
+// The editor's questions as the window's modal dialogs.
+class TForm1::TFensterFragen : public TFragen {
+public:
+    TFensterFragen(TForm1& form, TDialoge& dialoge) : Form(form), Dialoge(dialoge) {}
+    void Information(const std::string& text) override { Dialoge.Information(&Form, Q(text)); }
+    void Fehler(const std::string& text) override { Dialoge.Fehler(&Form, Q(text)); }
+    std::string Eingabe(const std::string& titel, const std::string& frage,
+                        const std::string& vorgabe) override {
+        return Dialoge.Eingabe(&Form, Q(titel), Q(frage), Q(vorgabe)).toStdString();
+    }
+    std::string OeffnenWahl() override {
+        return Dialoge.Oeffnen(&Form, QString::fromUtf8(Filter)).toStdString();
+    }
+    std::string SpeichernWahl(const std::string& vorschlag) override {
+        return Dialoge.Speichern(&Form, Q(vorschlag), QString::fromUtf8(Filter), "nz")
+            .toStdString();
+    }
+
+private:
+    // "Alle Dateien" must show files without a dot too, which "*.*" does not outside Windows.
+#ifdef Q_OS_WIN
+    static constexpr const char* Filter = "Netzmodelle (*.nz);;Alle Dateien (*.*)";
+#else
+    static constexpr const char* Filter = "Netzmodelle (*.nz);;Alle Dateien (*)";
+#endif
+    TForm1& Form;
+    TDialoge& Dialoge;
+};
+
+// Saving through QSaveFile: the old file is replaced only by a complete new one.
+class TForm1::TFensterAblage : public TDateiablage {
+public:
+    void Schreibe(const std::string& pfad, const std::string& inhalt) override {
+        const QString name = Q(pfad);
+        QSaveFile datei(name);
+        if (!datei.open(QIODevice::WriteOnly))
+            throw EFehler("Cannot create file " + QDir::toNativeSeparators(name).toStdString());
+        const auto laenge = static_cast<qint64>(inhalt.size());
+        const bool geschrieben = datei.write(inhalt.data(), laenge) == laenge && datei.flush() &&
+                                 datei.error() == QFileDevice::NoError;
+        if (!geschrieben) {
+            // A short write (a full disk) still commits as success unless cancelled first.
+            datei.cancelWriting();
+            datei.commit();
+            throw EFehler("Stream write error");
+        }
+        if (!datei.commit())
+            throw EFehler("Stream write error");
+    }
+};
+
 TForm1::TForm1(const TBilder& bilder, TDialoge& dialoge, TStarter& starter, QWidget* parent)
-    : QWidget(parent), Bilder(bilder), DialogeRef(dialoge), Starter(starter),
-      Melder(std::make_unique<TFensterMelder>(*this)), Texte(std::make_unique<TTextSpeicher>()) {
+    : QWidget(parent), Bilder(bilder), Dialoge(dialoge), Starter(starter),
+      Fragen(std::make_unique<TFensterFragen>(*this, dialoge)),
+      Ablage(std::make_unique<TFensterAblage>()),
+      EditorWert(std::make_unique<TEditor>(*Fragen, *Ablage)),
+      Texte(std::make_unique<TTextSpeicher>()) {
     LadeWerkzeugbilder();
-    Modus = 0;
-    AktKomponente = nullptr;
-    Startpunkt = {0, 0};
-    Dateiname = QStringLiteral("Unbenannt.nz");
     Puffer = QImage(3000, 3000, QImage::Format_RGB32);
     Puffer.fill(Qt::white);
-    Nachrichtenliste.SetMelder(Melder.get());
 
     BaueLayout();
     BaueMenue();
     SetzeScrollMaxima();
-
-    auto befehl = [this](auto handler) {
-        return [this, handler] { Ausfuehren([this, handler] { (this->*handler)(); }); };
-    };
-    connect(ToolButton5, &QToolButton::clicked, this,
-            [this] { Ausfuehren([this] { ToolButton5Click(ToolButton5); }); });
-    connect(ToolButton10, &QToolButton::clicked, this,
-            [this] { Ausfuehren([this] { ToolButton5Click(ToolButton10); }); });
-    connect(ToolButton6, &QToolButton::clicked, this, befehl(&TForm1::ToolButton6Click));
-    connect(Button2, &QPushButton::clicked, this, befehl(&TForm1::Button2Click));
-    connect(BBeenden, &QPushButton::clicked, this, befehl(&TForm1::BBeendenClick));
-    connect(BIpConfig, &QPushButton::clicked, this, befehl(&TForm1::BIpConfigClick));
-    connect(BRoute, &QPushButton::clicked, this, befehl(&TForm1::BRouteClick));
-    connect(Tracert, &QPushButton::clicked, this, befehl(&TForm1::TracertClick));
-    connect(SBZoom, &QScrollBar::valueChanged, this, befehl(&TForm1::SBZoomChange));
-    connect(SBTime, &QScrollBar::valueChanged, this, befehl(&TForm1::SBTimeChange));
-    connect(SBHPosition, &QScrollBar::valueChanged, this, befehl(&TForm1::SBHPositionChange));
-    connect(SBVPosition, &QScrollBar::valueChanged, this, befehl(&TForm1::SBVPositionChange));
-    connect(Timer1, &QTimer::timeout, this, befehl(&TForm1::Timer1Timer));
+    Verbinde();
 
     // Until the speed bar first moves, the timer runs slower than its label says.
     Timer1->start(500);
@@ -118,7 +147,26 @@ TForm1::TForm1(const TBilder& bilder, TDialoge& dialoge, TStarter& starter, QWid
 
 TForm1::~TForm1() {
     Timer1->stop();
-    Nachrichtenliste.SetMelder(nullptr);
+}
+
+void TForm1::Verbinde() {
+    connect(ToolButton5, &QToolButton::clicked, this, [this] { ToolButton5Click(ToolButton5); });
+    connect(ToolButton10, &QToolButton::clicked, this, [this] { ToolButton5Click(ToolButton10); });
+    connect(ToolButton6, &QToolButton::clicked, this, &TForm1::ToolButton6Click);
+    connect(Werkzeuge, &QButtonGroup::idClicked, this,
+            [this](int id) { Editor().SetWerkzeug(static_cast<TWerkzeug>(id)); });
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(BBeenden, &QPushButton::clicked, this, &QWidget::close);
+    connect(BIpConfig, &QPushButton::clicked, this, [this] { StarteKonsole(IpConfigBefehl()); });
+    connect(BRoute, &QPushButton::clicked, this, [this] { StarteKonsole(RouteBefehl()); });
+    connect(Tracert, &QPushButton::clicked, this,
+            [this] { StarteKonsole(TracertBefehl(Edit1->text().toStdString())); });
+    connect(SBZoom, &QScrollBar::valueChanged, this, &TForm1::SBZoomChange);
+    connect(SBTime, &QScrollBar::valueChanged, this, &TForm1::SBTimeChange);
+    // Scrolling only repaints the view; Puffer stays as it is.
+    connect(SBHPosition, &QScrollBar::valueChanged, this, [this] { Anzeige->repaint(); });
+    connect(SBVPosition, &QScrollBar::valueChanged, this, [this] { Anzeige->repaint(); });
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 }
 
 void TForm1::BaueLayout() {
@@ -129,64 +177,77 @@ void TForm1::BaueLayout() {
 
     // Created first, so every other control lies above the view's edges.
     Anzeige = new TAnzeige(*this, this);
+    Anzeige->setObjectName(QStringLiteral("Anzeige"));
     Anzeige->setGeometry(0, 48, 609, 521);
 
     BaueWerkzeugleiste();
 
-    SBHPosition = Bildlaufleiste(Qt::Horizontal, this, {0, 568, 617, 17}, 0, 0, 0);
-    SBVPosition = Bildlaufleiste(Qt::Vertical, this, {614, 32, 19, 537}, 0, 0, 0);
+    SBHPosition = Bildlaufleiste("SBHPosition", Qt::Horizontal, this, {0, 568, 617, 17}, 0, 0, 0);
+    SBVPosition = Bildlaufleiste("SBVPosition", Qt::Vertical, this, {614, 32, 19, 537}, 0, 0, 0);
 
     GEinstellungen = new QGroupBox(QStringLiteral("Einstellungen"), this);
+    GEinstellungen->setObjectName(QStringLiteral("GEinstellungen"));
     GEinstellungen->setGeometry(640, 56, 185, 113);
     GEinstellungen->setFont(Schrift(10));
-    SBZoom = Bildlaufleiste(Qt::Horizontal, GEinstellungen, {24, 24, 145, 17}, 100, 600, 100);
+    SBZoom =
+        Bildlaufleiste("SBZoom", Qt::Horizontal, GEinstellungen, {24, 24, 145, 17}, 100, 600, 100);
     LZoom = new QLabel(QStringLiteral("Zoomfaktor 1x"), GEinstellungen);
+    LZoom->setObjectName(QStringLiteral("LZoom"));
     LZoom->setGeometry(46, 45, 84, 16);
-    SBTime = Bildlaufleiste(Qt::Horizontal, GEinstellungen, {24, 72, 145, 17}, 50, 600, 200);
+    SBTime =
+        Bildlaufleiste("SBTime", Qt::Horizontal, GEinstellungen, {24, 72, 145, 17}, 50, 600, 200);
     LGeschw = new QLabel(QStringLiteral("Geschwindigkeit 1x"), GEinstellungen);
+    LGeschw->setObjectName(QStringLiteral("LGeschw"));
     LGeschw->setGeometry(38, 93, 114, 16);
 
-    BBeenden = Knopf(QStringLiteral("Beenden"), this, {664, 550, 137, 27});
+    BBeenden = Knopf("BBeenden", QStringLiteral("Beenden"), this, {664, 550, 137, 27});
     BBeenden->setFont(Schrift(10));
 
     RoutingTabelle = new QLabel(QStringLiteral("Routing Tabelle"), this);
+    RoutingTabelle->setObjectName(QStringLiteral("RoutingTabelle"));
     RoutingTabelle->setGeometry(640, 176, 75, 13);
     RoutingTabelle->hide();
     ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(640, 192, 185, 201);
     ListBox1->setFont(Schrift(8, "Arial"));
     ListBox1->hide();
 
     GroupBox1 = new QGroupBox(QStringLiteral("DOS-Befehle"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(640, 400, 185, 137);
-    BIpConfig = Knopf(QStringLiteral("IPConfig /all"), GroupBox1, {24, 16, 137, 25});
-    BRoute = Knopf(QStringLiteral("Route PRINT"), GroupBox1, {24, 48, 137, 25});
+    BIpConfig = Knopf("BIpConfig", QStringLiteral("IPConfig /all"), GroupBox1, {24, 16, 137, 25});
+    BRoute = Knopf("BRoute", QStringLiteral("Route PRINT"), GroupBox1, {24, 48, 137, 25});
     Edit1 = new QLineEdit(QStringLiteral("0.0.0.0"), GroupBox1);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(32, 80, 121, 21);
-    Tracert = Knopf(QStringLiteral("TraceRt"), GroupBox1, {24, 104, 137, 25});
+    Tracert = Knopf("Tracert", QStringLiteral("TraceRt"), GroupBox1, {24, 104, 137, 25});
 
     // The vertical bar reaches up into the tool bar's height; its arrow must stay visible.
     SBVPosition->raise();
 
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
 
-    QWidget* reihe[] = {
-        BBeenden,     SBHPosition, SBZoom,      SBTime,      SBVPosition, ToolButton5, ToolButton10,
-        ToolButton6,  ToolButton7, ToolButton1, ToolButton8, ToolButton2, ToolButton9, ToolButton3,
-        ToolButton11, Button2,     ListBox1,    BIpConfig,   BRoute,      Edit1,       Tracert};
-    for (std::size_t i = 1; i < std::size(reihe); ++i)
+    QList<QWidget*> reihe = {BBeenden, SBHPosition, SBZoom, SBTime, SBVPosition};
+    for (QAbstractButton* b : ToolBar1->findChildren<QAbstractButton*>())
+        reihe << b;
+    reihe << ListBox1 << BIpConfig << BRoute << Edit1 << Tracert;
+    for (qsizetype i = 1; i < reihe.size(); ++i)
         setTabOrder(reihe[i - 1], reihe[i]);
     BBeenden->setFocus();
 }
 
 void TForm1::BaueWerkzeugleiste() {
     ToolBar1 = new QWidget(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setGeometry(0, 0, width(), 49);
     ToolBar1->setAutoFillBackground(true);
     installEventFilter(new TLeistenbreite(this, ToolBar1));
 
-    auto knopf = [this](int links, int bild, const char* hinweis) {
+    auto knopf = [this](const char* name, int links, int bild, const char* hinweis) {
         auto* b = new QToolButton(ToolBar1);
+        b->setObjectName(QLatin1String(name));
         b->setGeometry(links, 2, 39, 38);
         b->setIcon(QIcon(QStringLiteral(":/werkzeuge/tb%1.png").arg(bild)));
         b->setIconSize(QSize(32, 32));
@@ -198,40 +259,37 @@ void TForm1::BaueWerkzeugleiste() {
         }
         return b;
     };
-    ToolButton5 = knopf(0, 7, "Öffnen");
-    ToolButton10 = knopf(39, 9, nullptr);
-    ToolButton6 = knopf(78, 8, "Speichern");
-    ToolButton7 = knopf(125, 3, "Verschieben");
-    ToolButton1 = knopf(164, 0, "Computer");
-    ToolButton8 = knopf(203, 5, "Drucker");
-    ToolButton2 = knopf(242, 1, "Switch");
-    ToolButton9 = knopf(281, 4, "Router");
-    ToolButton3 = knopf(320, 2, "Netzwerkkabel");
-    ToolButton11 = knopf(359, 6, "Subnetz");
+    ToolButton5 = knopf("ToolButton5", 0, 7, "Öffnen");
+    ToolButton10 = knopf("ToolButton10", 39, 9, nullptr);
+    ToolButton6 = knopf("ToolButton6", 78, 8, "Speichern");
 
     Werkzeuge = new QButtonGroup(this);
     Werkzeuge->setExclusive(true);
-    const std::pair<QToolButton*, TWerkzeug> werkzeuge[] = {
-        {ToolButton7, TWerkzeug::Verschieben}, {ToolButton1, TWerkzeug::Computer},
-        {ToolButton8, TWerkzeug::Drucker},     {ToolButton2, TWerkzeug::Switch},
-        {ToolButton9, TWerkzeug::Router},      {ToolButton3, TWerkzeug::Netzwerkkabel},
-        {ToolButton11, TWerkzeug::Subnetz}};
-    for (auto [knopf, werkzeug] : werkzeuge) {
-        knopf->setCheckable(true);
-        Werkzeuge->addButton(knopf, static_cast<int>(werkzeug));
+    const struct {
+        const char* name;
+        int links, bild;
+        const char* hinweis;
+        TWerkzeug werkzeug;
+    } werkzeuge[] = {{"ToolButton7", 125, 3, "Verschieben", TWerkzeug::Verschieben},
+                     {"ToolButton1", 164, 0, "Computer", TWerkzeug::Computer},
+                     {"ToolButton8", 203, 5, "Drucker", TWerkzeug::Drucker},
+                     {"ToolButton2", 242, 1, "Switch", TWerkzeug::Switch},
+                     {"ToolButton9", 281, 4, "Router", TWerkzeug::Router},
+                     {"ToolButton3", 320, 2, "Netzwerkkabel", TWerkzeug::Netzwerkkabel},
+                     {"ToolButton11", 359, 6, "Subnetz", TWerkzeug::Subnetz}};
+    for (const auto& w : werkzeuge) {
+        QToolButton* b = knopf(w.name, w.links, w.bild, w.hinweis);
+        b->setCheckable(true);
+        Werkzeuge->addButton(b, static_cast<int>(w.werkzeug));
     }
-    ToolButton1->setChecked(true);
+    ZeigeWerkzeug();
 
-    Button2 = Knopf(QStringLiteral("Konfiguration Testen"), ToolBar1, {406, 2, 139, 38});
+    Button2 = Knopf("Button2", QStringLiteral("Konfiguration Testen"), ToolBar1, {406, 2, 139, 38});
     Button2->setFont(Schrift(10));
 }
 
-void TForm1::Ausfuehren(const std::function<void()>& befehl) {
-    try {
-        befehl();
-    } catch (const EFehler& e) {
-        Dialoge().Fehler(this, QString::fromUtf8(e.what()));
-    }
+void TForm1::ZeigeWerkzeug() {
+    Werkzeuge->button(static_cast<int>(Editor().Werkzeug()))->setChecked(true);
 }
 
 } // namespace verbundo

@@ -252,7 +252,7 @@ TEST(NetzSchreiber, SettingsThatAreNotStoredComeBackAsDefaults) {
                                             "Swit. 50 50 0.0.0.0 max6 ports\n"
                                             "Swit. 90 90 0.0.0.0 max6 ports 0 1 2 3 4 5\n");
     EXPECT_EQ(zurueck.Kabelliste.Count(), 8);
-    EXPECT_EQ(zurueck.Subnetzliste.front()->GetRect(), (TRect{5, 6, 115, 36}));
+    EXPECT_EQ(zurueck.Subnetzliste.Get(0)->GetRect(), (TRect{5, 6, 115, 36}));
 }
 
 // Random networks of every kind within the field limits read back to the same network, which

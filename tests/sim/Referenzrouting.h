@@ -7,66 +7,68 @@
 #include "model/Kabel.h"
 #include "model/Komponente.h"
 
+#include <unordered_map>
+
 namespace verbundo::test {
 
 inline void BerechneRoutingEinfach(TSwitch& s, const TKompList& komponenten,
                                    const TKabelList& kabel) {
-    s.Routingtabelle.Leeren();
-    for (const auto& d : komponenten) {
-        d->Fertig = false;
-        d->Distanz = -1.0L;
-        d->ViaKabel = nullptr;
-    }
-    s.Fertig = true;
-    s.Distanz = 0.0L;
-    TKomponente* u = &s;
+    struct TFeld {
+        bool Fertig = false;
+        long double Distanz = -1.0L;
+        TKabel* Via = nullptr;
+    };
+    std::unordered_map<const TKomponente*, TFeld> f;
+    for (const auto& d : komponenten)
+        f[d.get()] = {};
+    f[&s] = {true, 0.0L, nullptr};
+    const TKomponente* u = &s;
     for (;;) {
         for (const auto& k : kabel) {
-            TKomponente* v = nullptr;
+            const TKomponente* v = nullptr;
             if (k->GetA() == u)
                 v = k->GetB();
             else if (k->GetB() == u)
                 v = k->GetA();
-            if (!v || v->Fertig)
+            if (!v || f[v].Fertig)
                 continue;
-            const long double d = k->Laenge() + u->Distanz;
-            if (v->Distanz == -1.0L || d < v->Distanz) {
-                v->Distanz = d;
-                v->ViaKabel = k.get();
-            }
+            const long double d = k->Laenge() + f[u].Distanz;
+            if (f[v].Distanz == -1.0L || d < f[v].Distanz)
+                f[v] = {false, d, k.get()};
         }
         long double best = -1.0L;
         for (const auto& d : komponenten) {
-            if (d->Fertig || d->Distanz == -1.0L)
+            const TFeld& fd = f[d.get()];
+            if (fd.Fertig || fd.Distanz == -1.0L)
                 continue;
-            if (best == -1.0L || d->Distanz < best) {
+            if (best == -1.0L || fd.Distanz < best) {
                 u = d.get();
-                best = d->Distanz;
+                best = fd.Distanz;
             }
         }
         if (!(best > -1.0L))
             break;
-        u->Fertig = true;
+        f[u].Fertig = true;
     }
+    s.Routingtabelle.Leeren();
     for (const auto& d : komponenten) {
-        if (d.get() == &s || !d->Fertig)
+        if (d.get() == &s || !f[d.get()].Fertig)
             continue;
-        TKomponente* n = d.get();
-        TKabel* f = nullptr;
+        const TKomponente* n = d.get();
+        TKabel* erstes = nullptr;
         do {
-            f = n->ViaKabel;
-            n = f->AndereSeite(n);
+            erstes = f[n].Via;
+            n = erstes->AndereSeite(n);
         } while (n != &s);
-        const auto erstes = f->shared_from_this();
-        s.Routingtabelle.Add(d->GetIP(), erstes);
-        if (const auto* r = dynamic_cast<const TRouter*>(d.get()))
-            s.Routingtabelle.Add(r->GetIP2(), erstes);
+        s.Routingtabelle.Add(d->GetIP(), erstes->shared_from_this());
+        if (const auto* r = Als<TRouter>(d.get()))
+            s.Routingtabelle.Add(r->GetIP2(), erstes->shared_from_this());
     }
 }
 
 inline void BerechneAlleEinfach(const TKompList& komponenten, const TKabelList& kabel) {
     for (const auto& d : komponenten)
-        if (auto* sw = dynamic_cast<TSwitch*>(d.get()))
+        if (auto* sw = Als<TSwitch>(d.get()))
             BerechneRoutingEinfach(*sw, komponenten, kabel);
 }
 

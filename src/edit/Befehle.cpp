@@ -1,0 +1,196 @@
+// The context menu's commands, the file commands and the tick, as the editor runs them.
+
+#include "Editor.h"
+
+#include "../files/NetzDatei.h"
+
+namespace verbundo {
+
+namespace {
+
+TSwitch* PlainSwitch(TKomponente* k) {
+    return k && k->Art() == TArt::Switch ? Als<TSwitch>(k) : nullptr;
+}
+
+} // namespace
+
+bool TEditor::Sichtbar(TMenuepunkt p) const {
+    TKomponente* k = AktKomponente();
+    const TArt art = k ? k->Art() : TArt::Drucker;
+    const TSwitch* plain = PlainSwitch(k);
+    const auto* computer = Als<TComputer>(k);
+    switch (p) {
+    case TMenuepunkt::Loeschen:
+        return k || AktKabel() || AktSubnetz();
+    case TMenuepunkt::Ip:
+        return k && (IstDrucker(art) || art == TArt::Router);
+    case TMenuepunkt::Ip2:
+        return k && art == TArt::Router;
+    case TMenuepunkt::NetzID:
+    case TMenuepunkt::Subnetmask:
+        return AktSubnetz() != nullptr;
+    case TMenuepunkt::Routing:
+        return k && IstSwitch(art);
+    case TMenuepunkt::Hub:
+        return plain && !plain->Hub;
+    case TMenuepunkt::Switch:
+        return plain && plain->Hub;
+    case TMenuepunkt::Switch6:
+        return plain && plain->GetMaxPorts() == 24;
+    case TMenuepunkt::Switch24:
+        return plain && plain->GetMaxPorts() == 6;
+    case TMenuepunkt::Mailstop:
+        return computer && computer->IsMailserver();
+    case TMenuepunkt::Mailstart:
+        return computer && !computer->IsMailserver();
+    case TMenuepunkt::Senden:
+        return computer != nullptr;
+    }
+    return false;
+}
+
+TReaktion TEditor::Fuehre(TMenuepunkt p) {
+    TReaktion reaktion;
+    Veraendert();
+    Sicher([&] {
+        TSwitch* plain = PlainSwitch(AktKomponente());
+        auto* computer = Als<TComputer>(AktKomponente());
+        switch (p) {
+        case TMenuepunkt::Loeschen:
+            reaktion = Loeschen();
+            break;
+        case TMenuepunkt::Ip:
+        case TMenuepunkt::Ip2:
+        case TMenuepunkt::NetzID:
+        case TMenuepunkt::Subnetmask:
+            FrageAdresse(p);
+            // Only a text that converted (or had the wrong number of fields) gets here.
+            reaktion.Neuzeichnen = true;
+            break;
+        case TMenuepunkt::Routing:
+            BerechneRouting();
+            break;
+        case TMenuepunkt::Hub:
+        case TMenuepunkt::Switch:
+            if (plain)
+                plain->Hub = p == TMenuepunkt::Hub;
+            break;
+        case TMenuepunkt::Switch6:
+            AufSechsPorts();
+            break;
+        case TMenuepunkt::Switch24:
+            if (plain)
+                plain->SetMaxPorts(24);
+            break;
+        case TMenuepunkt::Mailstop:
+        case TMenuepunkt::Mailstart:
+            if (computer)
+                computer->SetMailserver(p == TMenuepunkt::Mailstart);
+            break;
+        case TMenuepunkt::Senden:
+            SendeNachricht();
+            break;
+        }
+    });
+    return reaktion;
+}
+
+TReaktion TEditor::Loeschen() {
+    bool tabellenAlt = false;
+    if (TKomponente* k = AktKomponente()) {
+        // Its cables go with it, a selected one among them included.
+        NetzWert.EntferneKomponente(k);
+        tabellenAlt = true;
+    }
+    if (TKabel* kabel = AktKabel()) {
+        NetzWert.EntferneKabel(kabel);
+        tabellenAlt = true;
+    }
+    if (TSubnet* s = AktSubnetz())
+        NetzWert.EntferneSubnetz(s);
+    LeereAuswahl();
+    if (tabellenAlt)
+        BerechneRouting();
+    return {true, false};
+}
+
+void TEditor::FrageAdresse(TMenuepunkt p) {
+    // Held for the dialog's time: the timer keeps running meanwhile.
+    const auto halt = KomponenteWahl.lock();
+    const auto subnetz = SubnetzWahl.lock();
+    TKomponente* k = AktKomponente();
+    TSubnet* s = AktSubnetz();
+    auto* router = Als<TRouter>(k);
+    if (p == TMenuepunkt::Ip && k && (IstDrucker(k->Art()) || router))
+        k->SetIPText(Fragen.Eingabe("Eingabe der IP-Adresse", "IP-Adresse:", k->GetIPText()));
+    else if (p == TMenuepunkt::Ip2 && router)
+        router->SetIP2Text(
+            Fragen.Eingabe("Eingabe der zweiten IP-Adresse", "IP-Adresse:", router->GetIP2Text()));
+    else if (p == TMenuepunkt::NetzID && s)
+        s->SetNetzIDText(Fragen.Eingabe("Eingabe der Netz ID", "Netz ID:", s->GetNetzIDText()));
+    else if (p == TMenuepunkt::Subnetmask && s)
+        s->SetMaskText(Fragen.Eingabe("Eingabe der Subnetmask", "Subnetmask:", s->GetMaskText()));
+}
+
+void TEditor::AufSechsPorts() {
+    TSwitch* s = PlainSwitch(AktKomponente());
+    if (!s)
+        return;
+    const int n = s->KabelCount();
+    if (n > 6)
+        Fragen.Information("Es sind zu vielen Anschlüsse vorhanden\rBitte löschen sie " +
+                           std::to_string(n - 6) + " Verbindungen");
+    else
+        s->SetMaxPorts(6);
+}
+
+void TEditor::SendeNachricht() {
+    const auto sender = KomponenteWahl.lock();
+    if (!Als<TComputer>(AktKomponente()))
+        return;
+    const std::string text = Fragen.Eingabe("Nachricht senden", "an IP-Adresse:", "0.0.0.0");
+    const auto& liste = NetzWert.Komponentenliste;
+    if (TKomponente* ziel = liste.FindeIP(text))
+        NetzWert.Nachrichtenliste.Add(
+            std::make_unique<TNachricht>(sender, liste.ZeigerVon(ziel), "Testnachricht"));
+}
+
+void TEditor::Oeffnen(bool hinzufuegen) {
+    std::string pfad;
+    if (Sicher([&] { pfad = Fragen.OeffnenWahl(); }) && !pfad.empty())
+        Lade(pfad, hinzufuegen);
+}
+
+bool TEditor::Lade(const std::string& pfad, bool hinzufuegen) {
+    Veraendert();
+    return Sicher([&] {
+        // The whole file into a network of its own first: a load that fails loses nothing.
+        TNetz frisch;
+        LeseNetzdateiVon(pfad, frisch, hinzufuegen ? &NetzWert.Komponentenliste : nullptr);
+        if (!hinzufuegen) {
+            NetzWert.Leeren();
+            LeereAuswahl();
+            ModusWert = 0;
+        }
+        NetzWert.Anhaengen(std::move(frisch));
+        DateinameWert = pfad;
+        BerechneRouting();
+        WerkzeugWert = TWerkzeug::Verschieben;
+    });
+}
+
+void TEditor::Speichern() {
+    Sicher([&] {
+        const std::string pfad = Fragen.SpeichernWahl(DateinameWert);
+        if (pfad.empty())
+            return;
+        // Formatted before the file is touched: a value the format cannot hold leaves it alone.
+        Ablage.Schreibe(pfad, NetzdateiText(NetzWert));
+    });
+}
+
+void TEditor::Takt() {
+    Sicher([&] { NetzWert.Nachrichtenliste.Takt(); });
+}
+
+} // namespace verbundo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "../model/Subnetz.h"
+
+namespace verbundo {
+
+class TKabel;
+class TKomponente;
+class TLeinwand;
+class TNetz;
+
+// What the picture shows besides the network: the selection and the gesture in progress.
+struct TBildzustand {
+    const TKomponente* AktKomponente = nullptr;
+    const TKabel* AktKabel = nullptr;
+    const TSubnet* AktSubnetz = nullptr;
+    int Modus = 0;
+    TPunkt Startpunkt, Endpunkt;
+    // Filled white first: the whole surface, or the part a picture is cut from.
+    TRect Flaeche{0, 0, 3000, 3000};
+};
+
+// The whole picture, in this order: white ground, the rubber band of a cable being drawn,
+// cables (green with the document icon while a message crosses them), the selected cable in
+// red, devices, the selection square, subnets (the selected one red), the subnet being drawn.
+void ZeichneBild(TLeinwand& c, const TNetz& netz, const TBildzustand& z);
+
+} // namespace verbundo

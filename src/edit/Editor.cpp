@@ -1,0 +1,306 @@
+// The editor's state, its selection and the mouse gestures.
+
+#include "Editor.h"
+
+#include "../model/Fehler.h"
+
+#include <algorithm>
+#include <new>
+
+namespace verbundo {
+
+namespace {
+
+// The last pixel of the 3000 x 3000 surface: whatever a gesture places stays on it, so it can
+// be seen, hit and saved.
+constexpr int Letzter = 2999;
+
+int AufFlaeche(int v) {
+    return std::clamp(v, 0, Letzter);
+}
+
+template <class T> T* Lebend(const std::weak_ptr<T>& wahl) {
+    const auto p = wahl.lock();
+    // Alive through the list that holds it: not removed means listed.
+    return p && !p->IstEntfernt() ? p.get() : nullptr;
+}
+
+// The subnet gesture a press at (x, y) starts on r, or 0. Later zones override earlier ones,
+// so the label zone wins at the top-left corner.
+int Subnetzzone(const TRect& r, int x, int y) {
+    int modus = 0;
+    if (r.Left <= x && x <= r.Right && r.Top - 5 <= y && y <= r.Top + 5)
+        modus = 11;
+    if (r.Left <= x && x <= r.Right && r.Bottom - 5 <= y && y <= r.Bottom + 5)
+        modus = 12;
+    if (r.Left - 5 <= x && x <= r.Left + 5 && r.Top <= y && y <= r.Bottom)
+        modus = 13;
+    if (r.Right - 5 <= x && x <= r.Right + 5 && r.Top <= y && y <= r.Bottom)
+        modus = 14;
+    if (r.Left <= x && x <= r.Left + 120 && r.Top <= y && y <= r.Top + 25)
+        modus = 10;
+    return modus;
+}
+
+// A shift that takes no edge further off the surface than it already is; a subnet read from
+// a file may lie partly outside, and can then only be moved back in.
+int Verschiebung(int d, int min, int max) {
+    return std::clamp(d, std::min(0, -min), std::max(0, Letzter - max));
+}
+
+// The rectangle of a subnet gesture after the pointer moved to (x, y).
+TRect Gezogen(TRect r, int modus, int x, int y, TPunkt& start) {
+    switch (modus) {
+    case 10: {
+        const int dx = Verschiebung(x - start.x, r.Left, r.Right);
+        const int dy = Verschiebung(y - start.y, r.Top, r.Bottom);
+        r = {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
+        start = {x, y};
+        break;
+    }
+    case 11:
+        r.Top = AufFlaeche(y);
+        break;
+    case 12:
+        r.Bottom = AufFlaeche(y);
+        break;
+    case 13:
+        r.Left = AufFlaeche(x);
+        break;
+    case 14:
+        r.Right = AufFlaeche(x);
+        break;
+    }
+    if (r.Bottom - r.Top < TSubnet::MinHoehe) {
+        if (modus == 11)
+            r.Top = r.Bottom - TSubnet::MinHoehe;
+        else if (modus == 12)
+            r.Bottom = r.Top + TSubnet::MinHoehe;
+    }
+    if (r.Right - r.Left < TSubnet::MinBreite) {
+        if (modus == 13)
+            r.Left = r.Right - TSubnet::MinBreite;
+        else if (modus == 14)
+            r.Right = r.Left + TSubnet::MinBreite;
+    }
+    return r;
+}
+
+// The minimum size widens a subnet to the right and down; near the far border it is pushed back.
+TRect Eingepasst(TRect r) {
+    const int dx = std::min(0, Letzter - r.Right);
+    const int dy = std::min(0, Letzter - r.Bottom);
+    return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
+}
+
+} // namespace
+
+// Delivery notices are information boxes; the tick waits until each is closed.
+class TEditor::TNachrichtMelder : public TMelder {
+public:
+    explicit TNachrichtMelder(TFragen& fragen) : Fragen(fragen) {}
+    void Melde(const TKomponente&, const std::string& text) override { Fragen.Information(text); }
+
+private:
+    TFragen& Fragen;
+};
+
+TEditor::TEditor(TFragen& fragen, TDateiablage& ablage)
+    : Fragen(fragen), Ablage(ablage), Melder(std::make_unique<TNachrichtMelder>(fragen)) {
+    NetzWert.Nachrichtenliste.SetMelder(Melder.get());
+}
+
+TEditor::~TEditor() {
+    NetzWert.Nachrichtenliste.SetMelder(nullptr);
+}
+
+TKomponente* TEditor::AktKomponente() const {
+    return Lebend(KomponenteWahl);
+}
+
+TKabel* TEditor::AktKabel() const {
+    return Lebend(KabelWahl);
+}
+
+TSubnet* TEditor::AktSubnetz() const {
+    return Lebend(SubnetzWahl);
+}
+
+void TEditor::LeereAuswahl() {
+    KomponenteWahl.reset();
+    KabelWahl.reset();
+    SubnetzWahl.reset();
+}
+
+void TEditor::Waehle(TKomponente* k) {
+    LeereAuswahl();
+    KomponenteWahl = NetzWert.Komponentenliste.ZeigerVon(k);
+    Veraendert();
+}
+
+void TEditor::Waehle(TSubnet* s) {
+    LeereAuswahl();
+    SubnetzWahl = NetzWert.Subnetzliste.ZeigerVon(s);
+    Veraendert();
+}
+
+bool TEditor::Sicher(const std::function<void()>& schritt) {
+    try {
+        schritt();
+        return true;
+    } catch (const EFehler& e) {
+        Fragen.Fehler(e.what());
+    } catch (const std::bad_alloc&) {
+        Fragen.Fehler("Für diesen Schritt reicht der Arbeitsspeicher nicht.");
+    } catch (const std::exception& e) {
+        Fragen.Fehler(std::string("Unerwarteter Fehler: ") + e.what());
+    }
+    return false;
+}
+
+void TEditor::Grenzmeldung() {
+    Fragen.Information("Die maximale Anzahl von Netzwerkanschlüssen ist erreicht.\r"
+                       "Weitere Verbindungen sind nicht mehr möglich!");
+}
+
+TReaktion TEditor::Druecke(TTaste taste, int x, int y) {
+    if (ModusWert != 0)
+        return {};
+    LeereAuswahl();
+    Start = {x, y};
+    Veraendert();
+    if (TKomponente* k = NetzWert.Komponentenliste.FindeBei(x, y)) {
+        KomponenteWahl = NetzWert.Komponentenliste.ZeigerVon(k);
+        DrueckeAufGeraet(taste);
+    } else if (TKabel* kabel = NetzWert.Kabelliste.FindeBei(x, y)) {
+        KabelWahl = NetzWert.Kabelliste.ZeigerVon(kabel);
+        ModusWert = 3;
+    } else {
+        DrueckeAufSubnetz(x, y);
+        if (ModusWert == 0 && taste == TTaste::Links && WerkzeugWert == TWerkzeug::Subnetz) {
+            ModusWert = 4;
+            Start = {AufFlaeche(x), AufFlaeche(y)};
+            Ende = Start;
+        }
+    }
+    return {true, false};
+}
+
+void TEditor::DrueckeAufGeraet(TTaste taste) {
+    if (taste != TTaste::Links)
+        return; // another button only selects
+    if (WerkzeugWert != TWerkzeug::Netzwerkkabel) {
+        ModusWert = 1;
+        return;
+    }
+    if (AktKomponente()->HatFreienPort())
+        ModusWert = 2;
+    else
+        Grenzmeldung();
+}
+
+void TEditor::DrueckeAufSubnetz(int x, int y) {
+    // The first subnet in list order with a hit in one of its zones.
+    for (const auto& s : NetzWert.Subnetzliste) {
+        ModusWert = Subnetzzone(s->GetRect(), x, y);
+        if (ModusWert != 0) {
+            SubnetzWahl = s;
+            return;
+        }
+    }
+}
+
+TReaktion TEditor::Bewege(int x, int y) {
+    switch (ModusWert) {
+    case 1:
+        if (TKomponente* k = AktKomponente())
+            k->SetPos(AufFlaeche(x), AufFlaeche(y));
+        break;
+    case 2:
+        Start = {x, y};
+        break;
+    case 4:
+        Ende = {AufFlaeche(x), AufFlaeche(y)};
+        break;
+    case 10:
+    case 11:
+    case 12:
+    case 13:
+    case 14:
+        if (TSubnet* s = AktSubnetz())
+            s->SetRect(Gezogen(s->GetRect(), ModusWert, x, y, Start));
+        break;
+    default:
+        return {};
+    }
+    Veraendert();
+    return {true, false};
+}
+
+TKomponente* TEditor::Platziere(int x, int y) {
+    const int px = AufFlaeche(x), py = AufFlaeche(y);
+    switch (WerkzeugWert) {
+    case TWerkzeug::Computer:
+        return NetzWert.Neu(TArt::Computer, px, py);
+    case TWerkzeug::Drucker:
+        return NetzWert.Neu(TArt::Drucker, px, py);
+    case TWerkzeug::Switch:
+        return NetzWert.Neu(TArt::Switch, px, py);
+    case TWerkzeug::Router:
+        return NetzWert.Neu(TArt::Router, px, py);
+    default:
+        return nullptr;
+    }
+}
+
+void TEditor::LasseKabel(int x, int y) {
+    TKomponente* a = AktKomponente();
+    if (!a)
+        return;
+    TKomponente* b = NetzWert.Komponentenliste.FindeBei(x, y);
+    if (b && b != a && b->HatFreienPort() && a->HatFreienPort()) {
+        NetzWert.Verbinde(a, b);
+        KomponenteWahl = NetzWert.Komponentenliste.ZeigerVon(b);
+        BerechneRouting();
+    } else {
+        // Modus stays 2 while the box is open, so redraws keep showing the rubber band.
+        Grenzmeldung();
+    }
+}
+
+TReaktion TEditor::Lasse(TTaste taste, int x, int y) {
+    Veraendert();
+    Sicher([&] {
+        if (ModusWert == 0 && taste == TTaste::Links) {
+            KomponenteWahl.reset();
+            if (TKomponente* neu = Platziere(x, y))
+                KomponenteWahl = NetzWert.Komponentenliste.ZeigerVon(neu);
+        }
+        if (ModusWert == 2)
+            LasseKabel(x, y);
+        if (ModusWert == 4) {
+            const int px = AufFlaeche(x), py = AufFlaeche(y);
+            TSubnet* s = NetzWert.NeuesSubnetz({std::min(Start.x, px), std::min(Start.y, py),
+                                                std::max(Start.x, px), std::max(Start.y, py)});
+            s->SetRect(Eingepasst(s->GetRect()));
+            SubnetzWahl = NetzWert.Subnetzliste.ZeigerVon(s);
+        }
+    });
+    // Whatever happened, the release ends the gesture.
+    ModusWert = 0;
+    return {true, taste == TTaste::Rechts};
+}
+
+void TEditor::BerechneRouting() {
+    NetzWert.BerechneRouting();
+}
+
+TBildzustand TEditor::Bildzustand() const {
+    return {AktKomponente(), AktKabel(), AktSubnetz(), ModusWert, Start, Ende};
+}
+
+void TEditor::Zeichne(TLeinwand& c) const {
+    ZeichneBild(c, NetzWert, Bildzustand());
+}
+
+} // namespace verbundo

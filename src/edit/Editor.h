@@ -1,0 +1,136 @@
+#pragma once
+
+#include "../sim/Netz.h"
+#include "Bild.h"
+#include "Fragen.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace verbundo {
+
+// The tools of the tool bar; exactly one is chosen.
+enum class TWerkzeug { Verschieben, Computer, Drucker, Switch, Router, Netzwerkkabel, Subnetz };
+enum class TTaste { Links, Rechts, Mitte };
+
+// The commands of the canvas's context menu, in menu order.
+enum class TMenuepunkt {
+    Loeschen,
+    Ip,
+    Ip2,
+    NetzID,
+    Subnetmask,
+    Routing,
+    Hub,
+    Switch,
+    Switch6,
+    Switch24,
+    Mailstop,
+    Mailstart,
+    Senden,
+};
+inline constexpr int MenuepunktAnzahl = 13;
+
+// What the window has to do after a gesture or a command.
+struct TReaktion {
+    bool Neuzeichnen = false;
+    bool Kontextmenue = false; // a right release: open the menu (when over the view)
+};
+
+// The editor: the network with its selection, tool, gesture state and file name, and every
+// editing rule. The window turns its events into calls of this and shows what it reports;
+// nothing here knows a widget. Positions are surface coordinates.
+//
+// The gesture state Modus: 0 idle, 1 moving the selected device, 2 drawing a cable from it,
+// 3 a cable picked, 4 drawing a subnet, 10 moving the selected subnet, 11..14 dragging its
+// top, bottom, left or right edge.
+class TEditor {
+public:
+    TEditor(TFragen& fragen, TDateiablage& ablage);
+    ~TEditor();
+    TEditor(const TEditor&) = delete;
+    TEditor& operator=(const TEditor&) = delete;
+
+    const TNetz& Netz() const { return NetzWert; }
+    // For building networks directly (tests, the command line); the editor's state stays.
+    TNetz& NetzZumAendern() { return NetzWert; }
+    const std::string& Dateiname() const { return DateinameWert; }
+    TWerkzeug Werkzeug() const { return WerkzeugWert; }
+    void SetWerkzeug(TWerkzeug w) { WerkzeugWert = w; }
+    int Modus() const { return ModusWert; }
+    TPunkt Startpunkt() const { return Start; }
+    TPunkt Endpunkt() const { return Ende; }
+
+    // The selection. A deleted object is never returned: it is held weakly and checked.
+    TKomponente* AktKomponente() const;
+    TKabel* AktKabel() const;
+    TSubnet* AktSubnetz() const;
+    // Selects one listed object (none clears); the others are cleared.
+    void Waehle(TKomponente* k);
+    void Waehle(TSubnet* s);
+
+    // The mouse on the view. A press while a gesture is running is ignored; every release
+    // ends the gesture.
+    TReaktion Druecke(TTaste taste, int x, int y);
+    TReaktion Bewege(int x, int y);
+    TReaktion Lasse(TTaste taste, int x, int y);
+
+    bool Sichtbar(TMenuepunkt p) const;
+    // Runs a command on the selection. An error ends it and is shown in the error box.
+    TReaktion Fuehre(TMenuepunkt p);
+
+    // Open (replacing the network) or add a file the learner chooses; save.
+    void Oeffnen(bool hinzufuegen);
+    void Speichern();
+    // Reads the file into a network of its own; only when that worked it replaces (or is
+    // appended to) the current one. On an error everything stays as it was and the error box
+    // shows the text. Returns whether it was loaded.
+    bool Lade(const std::string& pfad, bool hinzufuegen);
+
+    // One simulation step; delivery notices are information boxes.
+    void Takt();
+
+    // The picture as it is now (with the selection and the gesture in progress).
+    TBildzustand Bildzustand() const;
+    void Zeichne(TLeinwand& c) const;
+
+    // Counts every change the picture could show apart from the messages' travel: network,
+    // selection, gesture. Equal counts mean nothing was edited in between.
+    unsigned long long Stand() const { return StandWert; }
+
+    // Runs a step and shows its error, of whatever kind, in the error box instead of letting
+    // it out; returns false then.
+    bool Sicher(const std::function<void()>& schritt);
+
+private:
+    class TNachrichtMelder;
+
+    void Veraendert() { ++StandWert; }
+    void LeereAuswahl();
+    void BerechneRouting();
+    TKomponente* Platziere(int x, int y);
+    void DrueckeAufGeraet(TTaste taste);
+    void DrueckeAufSubnetz(int x, int y);
+    void LasseKabel(int x, int y);
+    void Grenzmeldung();
+    TReaktion Loeschen();
+    void FrageAdresse(TMenuepunkt p);
+    void SendeNachricht();
+    void AufSechsPorts();
+
+    TFragen& Fragen;
+    TDateiablage& Ablage;
+    std::unique_ptr<TMelder> Melder;
+    TNetz NetzWert;
+    std::string DateinameWert = "Unbenannt.nz";
+    TWerkzeug WerkzeugWert = TWerkzeug::Computer;
+    int ModusWert = 0;
+    std::weak_ptr<TKomponente> KomponenteWahl;
+    std::weak_ptr<TKabel> KabelWahl;
+    std::weak_ptr<TSubnet> SubnetzWahl;
+    TPunkt Start, Ende;
+    unsigned long long StandWert = 0;
+};
+
+} // namespace verbundo

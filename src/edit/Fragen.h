@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+namespace verbundo {
+
+// Everything the editor asks the learner or shows in a box. The window answers with modal Qt
+// dialogs (whose nested event loop keeps the timer running); tests answer from a script.
+// Texts are UTF-8.
+class TFragen {
+public:
+    virtual ~TFragen() = default;
+
+    // Modal box "Information" with one "OK"; a CR in the text breaks the line.
+    virtual void Information(const std::string& text) = 0;
+    // Modal error box with one "OK".
+    virtual void Fehler(const std::string& text) = 0;
+    // The edited text, or vorgabe unchanged when cancelled: callers cannot tell the two apart.
+    virtual std::string Eingabe(const std::string& titel, const std::string& frage,
+                                const std::string& vorgabe) = 0;
+    // The chosen path, or an empty text when cancelled.
+    virtual std::string OeffnenWahl() = 0;
+    virtual std::string SpeichernWahl(const std::string& vorschlag) = 0;
+};
+
+// Where saved networks go: the old file is replaced only by a complete new one.
+class TDateiablage {
+public:
+    virtual ~TDateiablage() = default;
+    // Raises EFehler "Cannot create file %s" or "Stream write error"; the old file then stays.
+    virtual void Schreibe(const std::string& pfad, const std::string& inhalt) = 0;
+};
+
+} // namespace verbundo
