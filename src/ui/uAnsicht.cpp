@@ -56,7 +56,7 @@ TTaste Taste(Qt::MouseButton button) {
 void TForm1::ZeichneNetz() {
     {
         QPainter painter(&Puffer);
-        TPufferLeinwand c(painter, Bilder, Texte.get());
+        TPufferLeinwand c(painter, Puffer, Bilder, *Texte);
         Editor().Zeichne(c);
     }
     Anzeige->repaint();

@@ -50,7 +50,7 @@ private:
 };
 
 QFont Schrift(int punkte, const char* name = "MS Sans Serif") {
-    return TPufferLeinwand::Schrift(name, punkte);
+    return TMalerLeinwand::Schrift(name, punkte);
 }
 
 QScrollBar* Bildlaufleiste(const char* name, Qt::Orientation o, QWidget* parent, QRect r, int min,
