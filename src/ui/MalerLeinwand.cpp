@@ -160,9 +160,9 @@ void TMalerLeinwand::TextAus(int x, int y, const std::string& text) {
     const QString t = Text(text);
     // On the solid brush, the box of the text's advance and height is filled first.
     if (PinselVoll)
-        Painter.fillRect(QRect(x, y, Metrik().horizontalAdvance(t),
-                               Metrik().ascent() + Metrik().descent()),
-                         PinselFarbe);
+        Painter.fillRect(
+            QRect(x, y, Metrik().horizontalAdvance(t), Metrik().ascent() + Metrik().descent()),
+            PinselFarbe);
     // Text is drawn in the font colour, black; the pen keeps its own colour for lines.
     Painter.setPen(Qt::black);
     Painter.drawText(QPoint(x, y + Metrik().ascent()), t);

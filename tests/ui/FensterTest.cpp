@@ -88,8 +88,13 @@ TEST_F(Fenster, ZoomGeschwindigkeitUndBildlaufInDerAnsicht) {
     auto* zeit = F.Teil<QScrollBar>("SBTime");
     auto* timer = F.Teil<QTimer>("Timer1");
     EXPECT_EQ(timer->interval(), 500); // slower than its label says until the bar first moves
-    for (auto [pos, faktor] : {std::pair{50, "4"}, {57, "4"}, {58, "3"}, {134, "1"},
-                               {400, "0,5"}, {600, "0,3"}, {222, "0,9"}}) {
+    for (auto [pos, faktor] : {std::pair{50, "4"},
+                               {57, "4"},
+                               {58, "3"},
+                               {134, "1"},
+                               {400, "0,5"},
+                               {600, "0,3"},
+                               {222, "0,9"}}) {
         zeit->setValue(pos);
         EXPECT_EQ(timer->interval(), pos);
         EXPECT_EQ(F.Teil<QLabel>("LGeschw")->text(), QString("Geschwindigkeit %1x").arg(faktor));
