@@ -193,10 +193,15 @@ void TEditor::DrueckeAufGeraet(TTaste taste) {
         ModusWert = 1;
         return;
     }
-    if (AktKomponente()->HatFreienPort())
+    if (AktKomponente()->HatFreienPort()) {
         ModusWert = 2;
-    else
-        Grenzmeldung();
+        return;
+    }
+    Grenzmeldung();
+    // The press's release is a click with the cable tool. A modal box swallows it when it
+    // comes while the box is open, so it is taken as done now; should it still arrive, it
+    // clears the same selection again.
+    KomponenteWahl.reset();
 }
 
 void TEditor::DrueckeAufSubnetz(int x, int y) {

@@ -146,9 +146,10 @@ void LeseNetzdatei(std::istream& ein, TNetz& netz, const TKompList* vorhanden) {
 
 void LeseNetzdateiVon(const std::string& pfad, TNetz& netz, const TKompList* vorhanden) {
     std::error_code egal;
-    // A folder opens as an empty stream on some systems; it is no file to read.
+    // A folder opens as an empty stream on some systems, and opening a FIFO or a device can
+    // wait for ever: only regular files are opened.
     std::ifstream datei;
-    if (!std::filesystem::is_directory(pfad, egal))
+    if (std::filesystem::is_regular_file(pfad, egal))
         datei.open(pfad, std::ios::binary);
     if (!datei.is_open())
         throw EFehler("Cannot open file " + pfad);

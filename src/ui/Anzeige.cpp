@@ -25,6 +25,8 @@ TAnzeige::TAnzeige(TForm1& form, QWidget* parent) : QWidget(parent), Form(form) 
     setMouseTracking(true);
     // Right-button release opens the form's own menu; Qt's context-menu event must not.
     setContextMenuPolicy(Qt::PreventContextMenu);
+    // Keys typed while drawing go to the drawing, not to "Beenden" (space would quit).
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void TAnzeige::paintEvent(QPaintEvent*) {

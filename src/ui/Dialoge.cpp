@@ -1,10 +1,12 @@
 #include "ui/Dialoge.h"
 
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeDatabase>
 
 namespace verbundo {
 
@@ -19,6 +21,45 @@ void Box(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const Q
     QMessageBox box(icon, caption, zeilen, QMessageBox::Ok, owner);
     box.exec();
 }
+
+// Icons and types by name and kind only. Guessing from the contents reads the file, and
+// reading a special file (/proc/kmsg, a device) can block the dialog, and the program, for good.
+class TNamenssymbole : public QFileIconProvider {
+public:
+    TNamenssymbole() { setOptions(DontUseCustomDirectoryIcons); }
+    using QFileIconProvider::icon;
+    QIcon icon(const QFileInfo& info) const override {
+        if (info.isRoot())
+            return icon(Drive);
+        if (info.isDir())
+            return icon(Folder);
+        const QIcon bild = QIcon::fromTheme(Art(info).iconName());
+        return bild.isNull() ? icon(File) : bild;
+    }
+    QString type(const QFileInfo& info) const override {
+        if (!info.isFile())
+            return QFileIconProvider::type(info);
+        const QMimeType art = Art(info);
+        return art.comment().isEmpty() ? art.name() : art.comment();
+    }
+
+private:
+    // Looks only at the status (FIFO, device) and the name.
+    QMimeType Art(const QFileInfo& info) const {
+        return Datenbank.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+    }
+    QMimeDatabase Datenbank;
+};
+
+// Both file dialogs; the icon provider outlives the dialog that uses it.
+struct TDateidialog {
+    TNamenssymbole Symbole;
+    QFileDialog Dialog;
+    TDateidialog(QWidget* owner, const QString& ordner, const QString& filter)
+        : Dialog(owner, QString(), ordner, filter) {
+        Dialog.setIconProvider(&Symbole);
+    }
+};
 
 } // namespace
 
@@ -43,19 +84,23 @@ QString TQtDialoge::Eingabe(QWidget* owner, const QString& caption, const QStrin
 }
 
 QString TQtDialoge::Oeffnen(QWidget* owner, const QString& filter) {
-    QFileDialog dialog(owner, QString(), LetzterOrdner, filter);
+    TDateidialog d(owner, LetzterOrdner, filter);
+    QFileDialog& dialog = d.Dialog;
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!LetzteDatei.isEmpty())
+        dialog.selectFile(LetzteDatei);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    const QString pfad = dialog.selectedFiles().constFirst();
-    LetzterOrdner = QFileInfo(pfad).absolutePath();
-    return pfad;
+    LetzteDatei = dialog.selectedFiles().constFirst();
+    LetzterOrdner = QFileInfo(LetzteDatei).absolutePath();
+    return LetzteDatei;
 }
 
 QString TQtDialoge::Speichern(QWidget* owner, const QString& vorschlag, const QString& filter,
                               const QString& endung) {
-    QFileDialog dialog(owner, QString(), LetzterOrdner, filter);
+    TDateidialog d(owner, LetzterOrdner, filter);
+    QFileDialog& dialog = d.Dialog;
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(endung);

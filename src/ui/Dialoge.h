@@ -43,6 +43,8 @@ public:
 
 private:
     QString LetzterOrdner;
+    // The open dialog proposes the file last chosen in it.
+    QString LetzteDatei;
 };
 
 // Starts a console process; tests record instead.

@@ -166,7 +166,21 @@ void TForm1::Verbinde() {
     // Scrolling only repaints the view; Puffer stays as it is.
     connect(SBHPosition, &QScrollBar::valueChanged, this, [this] { Anzeige->repaint(); });
     connect(SBVPosition, &QScrollBar::valueChanged, this, [this] { Anzeige->repaint(); });
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    // A delivery notice opens its box inside the tick, and Qt does not fire a timer again while
+    // its own timeout is still being handled: the tick runs from a queued call instead, so the
+    // timer goes on redrawing while a notice is open (the tick itself then returns at once).
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        if (TaktAngefordert)
+            return;
+        TaktAngefordert = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                TaktAngefordert = false;
+                Timer1Timer();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void TForm1::BaueLayout() {
@@ -211,6 +225,9 @@ void TForm1::BaueLayout() {
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(640, 192, 185, 201);
     ListBox1->setFont(Schrift(8, "Arial"));
+    // The style's text margins are wider than the extent's 5 pixels: eliding would cut off
+    // the end of the widest line, the router's address.
+    ListBox1->setTextElideMode(Qt::ElideNone);
     ListBox1->hide();
 
     GroupBox1 = new QGroupBox(QStringLiteral("DOS-Befehle"), this);

@@ -119,6 +119,8 @@ private:
     QAction* Menuepunkte[MenuepunktAnzahl] = {};
     QAction* ShowRouting = nullptr;
     QAction* RemoveRouting = nullptr;
+    // A tick is queued and has not started yet.
+    bool TaktAngefordert = false;
 };
 
 } // namespace verbundo

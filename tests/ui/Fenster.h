@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
@@ -88,14 +89,15 @@ inline TBilder TestBilder() {
     return b;
 }
 
-// The window, shown, its timer stopped: ticks come from the tests.
-struct TFenster {
+// The window, shown, its timer stopped unless asked for: ticks come from the tests. With
+// TQtDialoge the boxes are the real ones, with their nested event loops; WennOffen closes them.
+template <class D> struct TFensterMit {
     TBilder Bilder = TestBilder();
-    TSkriptDialoge Dialoge;
+    D Dialoge;
     TAufzeichnenderStarter Starter;
     std::unique_ptr<TForm1> Form = std::make_unique<TForm1>(Bilder, Dialoge, Starter);
 
-    explicit TFenster(bool zeitgeber = false) {
+    explicit TFensterMit(bool zeitgeber = false) {
         if (!zeitgeber)
             Teil<QTimer>("Timer1")->stop();
         Form->show();
@@ -109,5 +111,34 @@ struct TFenster {
     }
     QWidget* Anzeige() const { return Teil("Anzeige"); }
 };
+using TFenster = TFensterMit<TSkriptDialoge>;
+using TEchtesFenster = TFensterMit<TQtDialoge>;
+
+// Hands the modal widget of type T to handle, which closes it. Another modal widget, or none
+// within ten seconds, is a failure and is closed, so a wrong dialog cannot hang the run.
+template <class T> void WennOffen(std::function<void(T*)> handle) {
+    auto* uhr = new QElapsedTimer;
+    uhr->start();
+    auto* warte = new QTimer;
+    QObject::connect(warte, &QTimer::timeout, [=] {
+        if (QWidget* offen = QApplication::activeModalWidget()) {
+            warte->stop();
+            if (T* erwartet = qobject_cast<T*>(offen)) {
+                handle(erwartet);
+            } else {
+                ADD_FAILURE() << "unexpected dialog " << offen->metaObject()->className();
+                offen->close();
+            }
+        } else if (uhr->elapsed() > 10000) {
+            warte->stop();
+            ADD_FAILURE() << "no dialog opened";
+        }
+        if (!warte->isActive()) {
+            warte->deleteLater();
+            delete uhr;
+        }
+    });
+    warte->start(10);
+}
 
 } // namespace verbundo::test

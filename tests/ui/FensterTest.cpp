@@ -75,6 +75,11 @@ TEST_F(Fenster, MausWerkzeugeUndMenueGehenDurchDieAnsichtZumEditor) {
     Ziehe(Ansicht(500, 420), QPoint(-20, 30), Qt::RightButton);
     EXPECT_EQ(F.Dialoge.MenueAufrufe.size(), 3u);
 
+    // A click through the window gives the canvas the focus: a space does not press "Beenden".
+    QTest::mouseClick(F.Anzeige(), Qt::LeftButton, {}, Ansicht(900, 900));
+    QTest::keyClick(F->windowHandle(), Qt::Key_Space);
+    EXPECT_TRUE(F->isVisible());
+
     // A load selects the move tool, and its button shows it.
     F.Dialoge.OeffnenAntworten = {VERBUNDO_TESTDATA "/beispiel.nz"};
     F.Teil<QToolButton>("ToolButton5")->click();
