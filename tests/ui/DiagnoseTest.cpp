@@ -19,7 +19,7 @@ namespace {
 
 TEST(Diagnose, PruefungUndRoutinganzeigeZeigenWasDerKernSagt) {
     TFenster f;
-    f->LadeDatei(VERBUNDO_SOURCE_DIR "/examples/3-zwei-netze-fehler.nz");
+    f->LadeDatei(VERBUNDO_SOURCE_DIR "/examples/2-zwei-netze.nz");
     QTest::mouseClick(f.Teil<QPushButton>("Button2"), Qt::LeftButton);
     EXPECT_EQ(f.Dialoge.Informationen, std::vector<QString>{QString::fromStdString(Pruefbericht(
                                            ZaehleKonfigurationsfehler(f.E().Netz())))});
@@ -34,10 +34,22 @@ TEST(Diagnose, PruefungUndRoutinganzeigeZeigenWasDerKernSagt) {
     QStringList zeilen;
     for (const std::string& z : RoutingAnzeige(f.E().Netz(), k))
         zeilen << QString::fromStdString(z);
-    ASSERT_GT(zeilen.size(), 3);
+    ASSERT_GT(zeilen.size(), 2);
     for (int i = 0; i < zeilen.size(); ++i)
         EXPECT_EQ(liste->item(i)->text(), zeilen[i]);
     EXPECT_EQ(liste->count(), zeilen.size());
+    // Scrolled fully, the lines end as in a box wide enough for them: nothing is elided.
+    QApplication::processEvents();
+    const int ende = liste->horizontalScrollBar()->maximum();
+    ASSERT_GT(ende, 0);
+    liste->horizontalScrollBar()->setValue(ende);
+    const QRect sichtbar(0, 0, liste->viewport()->width(), 14 * liste->count());
+    const QImage gezeigt = liste->viewport()->grab(sichtbar).toImage();
+    const QSize box = liste->size();
+    liste->resize(box.width() + 2 * ende, box.height());
+    QApplication::processEvents();
+    EXPECT_EQ(gezeigt, liste->viewport()->grab(sichtbar.translated(ende, 0)).toImage());
+    liste->resize(box);
     f.Dialoge.MenueWahl = {"Routingtabelle ausblenden"};
     QTest::mouseClick(f.Anzeige(), Qt::RightButton, {}, p);
     EXPECT_TRUE(liste->isHidden());
