@@ -1,6 +1,6 @@
 #include "sim/Netz.h"
 #include "sim/Referenzrouting.h"
-#include "sim/Zufallsnetz.h"
+#include "Grossnetz.h"
 
 #include <benchmark/benchmark.h>
 

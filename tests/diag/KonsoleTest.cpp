@@ -16,29 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 using Liste = std::vector<std::string>;
 
-TEST(Konsole, WindowsParametersAndTerminalsInOrder) {
-    EXPECT_EQ(IpConfigBefehl().WindowsParameter, "/k ipconfig.exe /all");
-    EXPECT_EQ(RouteBefehl().WindowsParameter, "/k route PRINT");
-    EXPECT_EQ(TracertBefehl("").WindowsParameter, "/k tracert ");
-    EXPECT_EQ(TracertBefehl(" a  -h 3 ").WindowsParameter, "/k tracert  a  -h 3 ");
-
-    const TKonsolenBefehl b = TracertBefehl("  10.0.0.1   -m 5 ");
-    ASSERT_EQ(b.Kandidaten.size(), 5u);
-    const Liste erwartet[] = {{"x-terminal-emulator", "-e"},
-                              {"gnome-terminal", "--"},
-                              {"konsole", "-e"},
-                              {"xfce4-terminal", "-x"},
-                              {"xterm", "-e"}};
-    for (std::size_t i = 0; i < 5; ++i) {
-        const auto& k = b.Kandidaten[i];
-        EXPECT_EQ(k.Programm, erwartet[i][0]);
-        EXPECT_EQ(k.Argumente,
-                  (Liste{erwartet[i][1], "/bin/sh", "-c", b.Kandidaten[0].Argumente.at(3), "sh",
-                         "10.0.0.1", "-m", "5"}));
-    }
-    EXPECT_EQ(TracertBefehl("   ").Kandidaten[0].Argumente.size(), 5u);
-}
-
 // Runs the command line of the first terminal exactly as a launcher would (no shell parses
 // it) inside dir, with only dir's stand-ins on PATH; returns what it printed.
 std::string Starte(const TKonsolenBefehl& befehl, const fs::path& dir) {
