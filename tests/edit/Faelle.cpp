@@ -15,9 +15,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <fcntl.h>
 #include <optional>
 #include <sstream>
 #include <sys/stat.h>
@@ -339,6 +339,17 @@ private:
                 Schreib(z);
         } else if (befehl == "pruefe") {
             Schreib(Pruefbericht(ZaehleKonfigurationsfehler(E.Netz())));
+        } else if (befehl == "adresse") {
+            // The text as it stands after "adresse ": its value, "nein" for a wrong number of
+            // fields (the value then stays 0), or the conversion error.
+            TAdresse wert = 7;
+            try {
+                const bool vier =
+                    StrToIP(zeile.substr(std::min(zeile.size(), std::size_t{8})), wert);
+                Schreib(vier ? IPToStr(wert) : wert == 0 ? "nein" : "nein, aber " + IPToStr(wert));
+            } catch (const EFehler& e) {
+                Schreib(std::string(e.what()) + (wert == 0 ? "" : ", Wert geändert"));
+            }
         } else if (befehl == "konsole") {
             w >> wort;
             // The typed text as it stands after "konsole tracert ".

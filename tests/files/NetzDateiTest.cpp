@@ -68,8 +68,8 @@ TEST(NetzSchreiber, ZufallsnetzeKommenGleichZurueck) {
         TNetz netz;
         const int n = zahl(0, 12);
         for (int i = 0; i < n; ++i) {
-            TKomponente* k = netz.Neu(static_cast<TArt>(zahl(0, 3)), zahl(-9999, 99999),
-                                      zahl(-9999, 99999));
+            TKomponente* k =
+                netz.Neu(static_cast<TArt>(zahl(0, 3)), zahl(-9999, 99999), zahl(-9999, 99999));
             k->SetIPText(adresse());
             if (auto* r = Als<TRouter>(k))
                 r->SetIP2Text(adresse());
