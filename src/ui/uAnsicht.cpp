@@ -21,21 +21,13 @@ namespace verbundo {
 
 namespace {
 
-// v rounded to one significant digit, halves away from zero, without trailing zeros or
-// exponent, with the user's decimal separator: 1.49 -> "1", 2.5 -> "3", 0.333 -> "0,3".
-QString Faktor(double v) {
-    if (!(v > 0.0))
-        return QStringLiteral("0");
-    int e = static_cast<int>(std::floor(std::log10(v)));
-    long ziffer = std::lround(v / std::pow(10.0, e));
-    if (ziffer >= 10) {
-        ziffer = 1;
-        ++e;
-    }
-    if (e >= 0)
-        return QString::number(ziffer) + QString(e, QLatin1Char('0'));
-    return QStringLiteral("0") + QLocale().decimalPoint() + QString(-e - 1, QLatin1Char('0')) +
-           QString::number(ziffer);
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The user's decimal separator, for the factors in the labels.
+char Dezimal() {
+    return QLocale().decimalPoint().at(0).toLatin1();
 }
 
 // The labels grow with their text, as the layout's auto-sized labels did; they never shrink
@@ -86,20 +78,22 @@ void TForm1::AnzeigeMouseUp(Qt::MouseButton button, int x, int y) {
     }
 }
 
+TAnsicht TForm1::Ansicht() const {
+    return {SBZoom->value(), SBHPosition->value(), SBVPosition->value(), Anzeige->width(),
+            Anzeige->height()};
+}
+
 int TForm1::PufferX(int x) const {
-    // The product in integers, the rest in floating point, the sum truncated toward zero.
-    return static_cast<int>(SBHPosition->value() + (SBZoom->value() * x) / 100.0);
+    return Ansicht().PufferX(x);
 }
 
 int TForm1::PufferY(int y) const {
-    return static_cast<int>(SBVPosition->value() + (SBZoom->value() * y) / 100.0);
+    return Ansicht().PufferY(y);
 }
 
 void TForm1::SetzeScrollMaxima() {
-    // Far out, the view is wider than the surface; the bars then simply stand at 0.
-    const int z = SBZoom->value();
-    SBHPosition->setMaximum(std::max(0, Puffer.width() - Anzeige->width() * z / 100));
-    SBVPosition->setMaximum(std::max(0, Puffer.height() - Anzeige->height() * z / 100));
+    SBHPosition->setMaximum(Ansicht().MaxX());
+    SBVPosition->setMaximum(Ansicht().MaxY());
 }
 
 void TForm1::AnzeigePaint(QPainter& painter) {
@@ -131,7 +125,7 @@ void TForm1::AnzeigePaint(QPainter& painter) {
 }
 
 void TForm1::SBZoomChange() {
-    Beschrifte(LZoom, QStringLiteral("Zoomfaktor ") + Faktor(SBZoom->value() / 100.0) + "x", 84);
+    Beschrifte(LZoom, Text(ZoomText(SBZoom->value(), Dezimal())), 84);
     SetzeScrollMaxima();
     Anzeige->repaint();
 }
@@ -139,8 +133,7 @@ void TForm1::SBZoomChange() {
 void TForm1::SBTimeChange() {
     // setInterval restarts a running timer's period.
     Timer1->setInterval(SBTime->value());
-    Beschrifte(LGeschw, QStringLiteral("Geschwindigkeit ") + Faktor(200.0 / SBTime->value()) + "x",
-               114);
+    Beschrifte(LGeschw, Text(GeschwindigkeitText(SBTime->value(), Dezimal())), 114);
 }
 
 void TForm1::Timer1Timer() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diag/Konsole.h"
+#include "edit/Ansicht.h"
 #include "edit/Editor.h"
 
 #include <QImage>
@@ -67,6 +68,7 @@ private:
     void BaueWerkzeugleiste();
     void BaueMenue();
     void Verbinde();
+    TAnsicht Ansicht() const;
     void SetzeScrollMaxima();
     void Reagiere(const TReaktion& r);
     void ZeigeWerkzeug();

@@ -6,6 +6,7 @@
 #include "diag/Konsole.h"
 #include "diag/Pruefung.h"
 #include "diag/RoutingAnzeige.h"
+#include "edit/Ansicht.h"
 #include "edit/Editor.h"
 #include "files/NetzDatei.h"
 #include "model/Fehler.h"
@@ -339,6 +340,19 @@ private:
                 Schreib(z);
         } else if (befehl == "pruefe") {
             Schreib(Pruefbericht(ZaehleKonfigurationsfehler(E.Netz())));
+        } else if (befehl == "ansicht") {
+            // zoom, scroll position, a view point: the labels (German and English separator),
+            // the scroll maxima and the surface point shown there.
+            TAnsicht a;
+            a.Zoom = zahl();
+            a.SX = zahl();
+            a.SY = zahl();
+            const int x = zahl(), y = zahl();
+            Schreib(ZoomText(a.Zoom, ',') + " | max" + Worte(a.MaxX(), a.MaxY()) + " | punkt" +
+                    Worte(a.PufferX(x), a.PufferY(y)));
+        } else if (befehl == "tempo") {
+            const int i = zahl();
+            Schreib(GeschwindigkeitText(i, ',') + " | " + GeschwindigkeitText(i, '.'));
         } else if (befehl == "adresse") {
             // The text as it stands after "adresse ": its value, "nein" for a wrong number of
             // fields (the value then stays 0), or the conversion error.

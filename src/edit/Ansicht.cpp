@@ -1,0 +1,39 @@
+#include "Ansicht.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace verbundo {
+
+int TAnsicht::MaxX() const {
+    return std::max(0, Flaeche - Breite * Zoom / 100);
+}
+
+int TAnsicht::MaxY() const {
+    return std::max(0, Flaeche - Hoehe * Zoom / 100);
+}
+
+std::string Faktor(double v, char dezimal) {
+    if (!(v > 0.0))
+        return "0";
+    int e = static_cast<int>(std::floor(std::log10(v)));
+    long ziffer = std::lround(v / std::pow(10.0, e));
+    if (ziffer >= 10) {
+        ziffer = 1;
+        ++e;
+    }
+    if (e >= 0)
+        return std::to_string(ziffer) + std::string(static_cast<std::size_t>(e), '0');
+    return std::string("0") + dezimal + std::string(static_cast<std::size_t>(-e - 1), '0') +
+           std::to_string(ziffer);
+}
+
+std::string ZoomText(int zoom, char dezimal) {
+    return "Zoomfaktor " + Faktor(zoom / 100.0, dezimal) + "x";
+}
+
+std::string GeschwindigkeitText(int intervall, char dezimal) {
+    return "Geschwindigkeit " + Faktor(200.0 / intervall, dezimal) + "x";
+}
+
+} // namespace verbundo

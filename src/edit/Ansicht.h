@@ -1,0 +1,36 @@
+#pragma once
+
+#include "../model/Subnetz.h"
+
+#include <string>
+
+namespace verbundo {
+
+// The view onto the 3000 x 3000 surface: zoom z (100 to 600: z/100 surface pixels per view
+// pixel), the surface point at the view's top-left corner, and the view's size in view pixels.
+struct TAnsicht {
+    static constexpr int Flaeche = 3000;
+
+    int Zoom = 100;
+    int SX = 0, SY = 0;
+    int Breite = 609, Hoehe = 521;
+
+    // View to surface coordinates: the product in integers, the rest in floating point,
+    // truncated toward zero. Points beyond the view are fine (a held button leaves it).
+    int PufferX(int x) const { return static_cast<int>(SX + (Zoom * x) / 100.0); }
+    int PufferY(int y) const { return static_cast<int>(SY + (Zoom * y) / 100.0); }
+    // The part of the surface the view shows.
+    TRect Quelle() const { return {SX, SY, SX + Breite * Zoom / 100, SY + Hoehe * Zoom / 100}; }
+    // The scroll bars' maxima: far out the view is wider than the surface, and they stay at 0.
+    int MaxX() const;
+    int MaxY() const;
+};
+
+// v rounded to one significant digit, halves away from zero, without trailing zeros or
+// exponent, with the given decimal separator: 1.49 -> "1", 2.5 -> "3", 0.333 -> "0,3".
+std::string Faktor(double v, char dezimal);
+// "Zoomfaktor 2x" and "Geschwindigkeit 0,5x" (one tick every 200 ms is 1x).
+std::string ZoomText(int zoom, char dezimal);
+std::string GeschwindigkeitText(int intervall, char dezimal);
+
+} // namespace verbundo
