@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace verbundo {
 
@@ -11,6 +12,24 @@ int TAnsicht::MaxX() const {
 
 int TAnsicht::MaxY() const {
     return std::max(0, Flaeche - Hoehe * Zoom / 100);
+}
+
+TAnsicht TAnsicht::Gezoomt(int neu, int x, int y) const {
+    TAnsicht a = *this;
+    a.Zoom = std::clamp(neu, 100, 600);
+    const auto zurueck = [](int punkt, int zoom, int v) {
+        return punkt - static_cast<int>((zoom * v) / 100.0);
+    };
+    a.SX = std::clamp(zurueck(PufferX(x), a.Zoom, x), 0, a.MaxX());
+    a.SY = std::clamp(zurueck(PufferY(y), a.Zoom, y), 0, a.MaxY());
+    return a;
+}
+
+int RadZoom(int zoom, int rasten) {
+    double z = zoom;
+    for (int i = 0; i < std::abs(rasten) && i < 20; ++i)
+        z = rasten > 0 ? z * 4 / 5 : z * 5 / 4;
+    return std::clamp(static_cast<int>(std::lround(z)), 100, 600);
 }
 
 std::string Faktor(double v, char dezimal) {

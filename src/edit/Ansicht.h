@@ -24,7 +24,14 @@ struct TAnsicht {
     // The scroll bars' maxima: far out the view is wider than the surface, and they stay at 0.
     int MaxX() const;
     int MaxY() const;
+    // Zoomed to neu (kept within 100..600) about the view point (x, y): the surface point shown
+    // there stays there as far as the scroll range allows.
+    TAnsicht Gezoomt(int neu, int x, int y) const;
 };
+
+// The zoom after turning the wheel by rasten notches (forward is closer): a quarter closer or
+// farther per notch, within 100..600.
+int RadZoom(int zoom, int rasten);
 
 // v rounded to one significant digit, halves away from zero, without trailing zeros or
 // exponent, with the given decimal separator: 1.49 -> "1", 2.5 -> "3", 0.333 -> "0,3".

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 namespace verbundo {
 
@@ -169,8 +170,11 @@ TReaktion TEditor::Druecke(TTaste taste, int x, int y) {
     LeereAuswahl();
     Start = {x, y};
     Veraendert();
+    Gedrueckt = true;
+    Abgebrochen = false;
     if (TKomponente* k = NetzWert.Komponentenliste.FindeBei(x, y)) {
         KomponenteWahl = NetzWert.Komponentenliste.ZeigerVon(k);
+        GeraetVorher = {k->GetX(), k->GetY()};
         DrueckeAufGeraet(taste);
     } else if (TKabel* kabel = NetzWert.Kabelliste.FindeBei(x, y)) {
         KabelWahl = NetzWert.Kabelliste.ZeigerVon(kabel);
@@ -210,6 +214,7 @@ void TEditor::DrueckeAufSubnetz(int x, int y) {
         ModusWert = Subnetzzone(s->GetRect(), x, y);
         if (ModusWert != 0) {
             SubnetzWahl = s;
+            SubnetzVorher = s->GetRect();
             return;
         }
     }
@@ -274,6 +279,9 @@ void TEditor::LasseKabel(int x, int y) {
 }
 
 TReaktion TEditor::Lasse(TTaste taste, int x, int y) {
+    Gedrueckt = false;
+    if (std::exchange(Abgebrochen, false))
+        return {};
     Veraendert();
     Sicher([&] {
         if (ModusWert == 0 && taste == TTaste::Links) {

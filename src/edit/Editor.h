@@ -75,6 +75,10 @@ public:
     TReaktion Druecke(TTaste taste, int x, int y);
     TReaktion Bewege(int x, int y);
     TReaktion Lasse(TTaste taste, int x, int y);
+    // Escape while a button is held: the network goes back to how it was at the press (a
+    // moved device or subnet returns, a cable or subnet being drawn is dropped), the gesture
+    // ends and its release does nothing. Nothing held, nothing happens.
+    TReaktion Abbrechen();
 
     bool Sichtbar(TMenuepunkt p) const;
     // Runs a command on the selection. An error ends it and is shown in the error box.
@@ -131,6 +135,11 @@ private:
     std::weak_ptr<TSubnet> SubnetzWahl;
     TPunkt Start, Ende;
     unsigned long long StandWert = 0;
+    // For Abbrechen: a button is held, the held gesture was cancelled, and where the pressed
+    // device or subnet stood.
+    bool Gedrueckt = false, Abgebrochen = false;
+    TPunkt GeraetVorher;
+    TRect SubnetzVorher;
 };
 
 } // namespace verbundo

@@ -7,6 +7,7 @@
 #include "diag/Pruefung.h"
 #include "diag/RoutingAnzeige.h"
 #include "edit/Ansicht.h"
+#include "edit/Ausschnitt.h"
 #include "edit/Editor.h"
 #include "files/NetzDatei.h"
 #include "model/Fehler.h"
@@ -387,6 +388,23 @@ private:
             const auto z = E.Bildzustand();
             Schreib("start" + Worte(z.Startpunkt.x, z.Startpunkt.y) + " | ende" +
                     Worte(z.Endpunkt.x, z.Endpunkt.y));
+        } else if (befehl == "rad") {
+            // zoom, scroll position, wheel notches at a view point: the view after it.
+            TAnsicht a;
+            a.Zoom = zahl();
+            a.SX = zahl();
+            a.SY = zahl();
+            const int rasten = zahl(), x = zahl(), y = zahl();
+            a = a.Gezoomt(RadZoom(a.Zoom, rasten), x, y);
+            Schreib("zoom" +
+                    Worte(a.Zoom, "| pos", a.SX, a.SY, "| punkt", a.PufferX(x), a.PufferY(y)));
+        } else if (befehl == "abbrechen") {
+            Schreib(Zustand(E.Abbrechen()));
+        } else if (befehl == "ausschnitt") {
+            // What a picture of the network shows, texts 5 pixels a character.
+            TAufzeichner mass([](const std::string&) {});
+            const TRect r = Bildausschnitt(E.Netz(), mass);
+            Schreib("ausschnitt" + Worte(r.Left, r.Top, r.Right, r.Bottom));
         } else {
             throw std::runtime_error("unbekannter Befehl: " + zeile);
         }
