@@ -269,6 +269,35 @@ void drawAdd(QPainter& p)
          QColor(0xe5, 0x2b, 0x2b));
 }
 
+// A small network on a sheet: what the picture export and the printout carry.
+void sheetWithNetwork(QPainter& p, const QRectF& r)
+{
+    rect(p, r, kPaper);
+    const QPointF a(r.left() + 5, r.top() + 6), b(r.right() - 5, r.top() + 6),
+        c(r.center().x(), r.bottom() - 5);
+    p.setPen(QPen(kInk, 1));
+    p.drawPolyline(QPolygonF{a, b, c, a});
+    for (QPointF q : {a, b, c})
+        dots(p, kBlueDark, {QRect(int(q.x()) - 2, int(q.y()) - 2, 4, 4)});
+}
+
+void drawExport(QPainter& p)
+{
+    sheetWithNetwork(p, {1.5, 1.5, 20, 26});
+    p.setPen(QPen(kInk, 0.8));
+    p.setBrush(kGreen);
+    p.drawPath(straightArrow({14, 21}, {31, 21}, 3.5, 5));
+}
+
+void drawPrint(QPainter& p)
+{
+    sheetWithNetwork(p, {7.5, 0.5, 17, 15});
+    rect(p, {1.5, 12.5, 29, 12}, vgrad(12, 25, QColor(0xa9, 0xb6, 0xc6), QColor(0x6f, 0x7f, 0x94)), 2);
+    dots(p, kGreen, {QRect(25, 16, 3, 2)});
+    rect(p, {6.5, 21.5, 19, 9}, kPaper);
+    dots(p, QColor(0x6a, 0x74, 0x82), {QRect(9, 25, 14, 1), QRect(9, 27, 10, 1)});
+}
+
 // ---- application icon (48 x 48 units, same design as verbundo.svg) -------
 
 void drawAppIcon(QPainter& p)
@@ -350,6 +379,8 @@ int main(int argc, char** argv)
     ok &= write(dir, "tb7_oeffnen.png", 32, true, folderWithArrow);
     ok &= write(dir, "tb8_speichern.png", 32, true, drawFloppy);
     ok &= write(dir, "tb9_hinzufuegen.png", 32, true, drawAdd);
+    ok &= write(dir, "tb10_exportieren.png", 32, true, drawExport);
+    ok &= write(dir, "tb11_drucken.png", 32, true, drawPrint);
     ok &= write(dir, "verbundo-48.png", 48, true, drawAppIcon);
     return ok ? 0 : 1;
 }

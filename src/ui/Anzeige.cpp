@@ -2,8 +2,11 @@
 
 #include "ui/uHaupt.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -49,6 +52,36 @@ void TAnzeige::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint p = Punkt(event);
     const Qt::MouseButton button = event->button();
     Form.AnzeigeMouseUp(button, p.x(), p.y());
+}
+
+void TAnzeige::wheelEvent(QWheelEvent* event) {
+    const QPoint winkel = event->angleDelta();
+    const QPoint p = event->position().toPoint();
+    if (event->modifiers() & Qt::ControlModifier) {
+        ZoomRest += winkel.y() != 0 ? winkel.y() : winkel.x();
+        const int rasten = ZoomRest / 120;
+        ZoomRest -= rasten * 120;
+        if (rasten != 0)
+            Form.AnzeigeRad(0, rasten, true, p);
+        event->accept();
+        return;
+    }
+    // A touchpad gives pixels; a wheel notch (120) scrolls its lines of 20 pixels.
+    QPoint d = event->pixelDelta();
+    if (d.isNull())
+        d = winkel * QApplication::wheelScrollLines() / 6;
+    // Shift turns the wheel sideways, unless the system has done so already.
+    if ((event->modifiers() & Qt::ShiftModifier) && d.x() == 0)
+        d = QPoint(d.y(), 0);
+    Form.AnzeigeRad(d.x(), d.y(), false, p);
+    event->accept();
+}
+
+void TAnzeige::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() == Qt::NoModifier && Form.AnzeigeTaste(event->key()))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace verbundo

@@ -18,9 +18,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     TForm1& Form;
+    int ZoomRest = 0; // of a fine-stepping wheel's turn, until a whole notch is reached
 };
 
 } // namespace verbundo

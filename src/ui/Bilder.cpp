@@ -36,6 +36,19 @@ QImage LadeBitmap(const QString& pfad, int mindestens) {
 
 } // namespace
 
+const QImage& TBilder::Bild(TBild bild, int verhaeltnis) const {
+    const QImage& quelle = Bild(bild);
+    if (verhaeltnis < 2 || quelle.isNull())
+        return quelle;
+    QImage& gross = Doppelt[static_cast<std::size_t>(bild)];
+    if (gross.isNull()) {
+        gross = quelle.scaled(quelle.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(quelle.format());
+        gross.setDevicePixelRatio(2);
+    }
+    return gross;
+}
+
 TBilder TBilder::Lade(const QStringList& ordner) {
     TBilder bilder;
     // The start-up order: device icons, then the document icon.

@@ -16,8 +16,12 @@ public:
     static QString Dateiname(TBild bild);
 
     const QImage& Bild(TBild bild) const { return Bilder[static_cast<std::size_t>(bild)]; }
+    // The picture at twice its pixels for a screen of device pixel ratio 2, scaled smoothly
+    // once from the loaded one; at ratio 1 the loaded one.
+    const QImage& Bild(TBild bild, int verhaeltnis) const;
     void Setze(TBild bild, QImage bild_) {
         Bilder[static_cast<std::size_t>(bild)] = std::move(bild_);
+        Doppelt[static_cast<std::size_t>(bild)] = QImage();
     }
 
     // Loads every picture by its file name, each from the first folder of ordner that has a
@@ -27,6 +31,7 @@ public:
 
 private:
     std::array<QImage, 6> Bilder;
+    mutable std::array<QImage, 6> Doppelt;
 };
 
 } // namespace verbundo

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeDatabase>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace verbundo {
 
@@ -104,6 +106,16 @@ QString TQtDialoge::Speichern(QWidget* owner, const QString& vorschlag, const QS
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(endung);
+    if (endung.isEmpty()) {
+        // "PNG-Bild (*.png)" -> "png", followed as the learner changes the type.
+        const auto folge = [&dialog](const QString& typ) {
+            const qsizetype stern = typ.indexOf(QLatin1String("(*."));
+            dialog.setDefaultSuffix(stern < 0 ? QString()
+                                              : typ.mid(stern + 3).section(QLatin1Char(')'), 0, 0));
+        };
+        folge(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, folge);
+    }
     // Replacing an existing file is not asked about.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(vorschlag);
@@ -112,6 +124,11 @@ QString TQtDialoge::Speichern(QWidget* owner, const QString& vorschlag, const QS
     const QString pfad = dialog.selectedFiles().constFirst();
     LetzterOrdner = QFileInfo(pfad).absolutePath();
     return pfad;
+}
+
+bool TQtDialoge::Drucken(QWidget* owner, QPrinter& drucker) {
+    QPrintDialog dialog(&drucker, owner);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void TQtDialoge::Menue(QMenu* menue, const QPoint& global) {

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QMenu;
+class QPrinter;
 class QWidget;
 
 namespace verbundo {
@@ -23,10 +24,14 @@ public:
                             const QString& vorgabe) = 0;
     // Returns the chosen path, or an empty text when cancelled.
     virtual QString Oeffnen(QWidget* owner, const QString& filter) = 0;
+    // Without an ending, the ending of the chosen file type is added to a bare name.
     virtual QString Speichern(QWidget* owner, const QString& vorschlag, const QString& filter,
                               const QString& endung) = 0;
     // Opens the context menu at a screen position and runs the chosen command.
     virtual void Menue(QMenu* menue, const QPoint& global) = 0;
+    // The print dialog for drucker; returns whether the learner chose to print. Where no one
+    // can be asked, nothing is printed.
+    virtual bool Drucken(QWidget*, QPrinter&) { return false; }
 };
 
 // The real dialogs: QMessageBox, QInputDialog, QFileDialog, each with exec().
@@ -40,6 +45,7 @@ public:
     QString Speichern(QWidget* owner, const QString& vorschlag, const QString& filter,
                       const QString& endung) override;
     void Menue(QMenu* menue, const QPoint& global) override;
+    bool Drucken(QWidget* owner, QPrinter& drucker) override;
 
 private:
     QString LetzterOrdner;

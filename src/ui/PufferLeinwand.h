@@ -10,7 +10,9 @@ class TTextSpeicher;
 
 // The canvas on the surface Puffer, a 32-bit image the network is redrawn into many times a
 // second: lines, outlines and opaque copies are written straight into its pixels, labels are
-// copied from the text store. The picture is the one the plain painter would make.
+// copied from the text store. The picture is the one the plain painter would make. On an image
+// of device pixel ratio 2 lines and outlines go through the painter, labels and icons are
+// copied at full resolution.
 class TPufferLeinwand : public TMalerLeinwand {
 public:
     TPufferLeinwand(QPainter& painter, QImage& bild, const TBilder& bilder, TTextSpeicher& texte);
@@ -27,6 +29,7 @@ protected:
 private:
     QImage& Bild;
     TTextSpeicher& Texte;
+    int V; // device pixels per surface pixel
 };
 
 } // namespace verbundo

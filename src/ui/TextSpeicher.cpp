@@ -15,8 +15,9 @@ QString Q(const std::string& s) {
 
 } // namespace
 
-void TTextSpeicher::SetSchrift(const std::string& name, const QFont& schrift) {
-    Aktuell = &Schriften.try_emplace(name, schrift).first->second;
+void TTextSpeicher::SetSchrift(const std::string& name, const QFont& schrift, int verhaeltnis) {
+    Aktuell = &Schriften.try_emplace(name + '@' + std::to_string(verhaeltnis), schrift, verhaeltnis)
+                   .first->second;
 }
 
 int TTextSpeicher::Breite(const std::string& text) {
@@ -56,11 +57,13 @@ TTextSpeicher::TText TTextSpeicher::Zeichne(const TSchrift& s, const QString& te
     const bool deckend = hintergrund.isValid() && kasten.contains(zeichen) && !kasten.isEmpty();
     const QRect alles = deckend ? kasten : kasten.united(zeichen);
 
+    const int v = s.Verhaeltnis;
     TText t;
     t.Versatz = alles.topLeft();
     t.Deckend = deckend;
-    t.Bild = QImage(alles.size().expandedTo(QSize(1, 1)),
+    t.Bild = QImage(alles.size().expandedTo(QSize(1, 1)) * v,
                     deckend ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    t.Bild.setDevicePixelRatio(v);
     t.Bild.fill(Qt::transparent);
     QPainter p(&t.Bild);
     p.translate(-alles.topLeft());

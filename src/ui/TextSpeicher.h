@@ -23,17 +23,19 @@ public:
         bool Deckend;   // no transparent pixel: a plain copy will do
     };
 
-    // The font the following calls use; name names it for the store.
-    void SetSchrift(const std::string& name, const QFont& schrift);
+    // The font the following calls use; name names it for the store. At a device pixel ratio
+    // of 2 the pictures have twice the pixels.
+    void SetSchrift(const std::string& name, const QFont& schrift, int verhaeltnis = 1);
     // hintergrund: the opaque background's colour, or none (an invalid colour).
     const TText& Text(const std::string& text, const QColor& hintergrund);
     int Breite(const std::string& text);
 
 private:
     struct TSchrift {
-        explicit TSchrift(const QFont& s) : Schrift(s), Metrik(s) {}
+        TSchrift(const QFont& s, int v) : Schrift(s), Metrik(s), Verhaeltnis(v) {}
         QFont Schrift;
         QFontMetrics Metrik;
+        int Verhaeltnis;
         std::unordered_map<std::string, TText> Texte;
         std::unordered_map<std::string, int> Breiten;
     };

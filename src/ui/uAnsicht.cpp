@@ -46,6 +46,13 @@ TTaste Taste(Qt::MouseButton button) {
 } // namespace
 
 void TForm1::ZeichneNetz() {
+    // On a screen of device pixel ratio 2 the surface has twice the pixels each way, so lines,
+    // labels and icons stay sharp; positions stay in surface pixels.
+    const int v = Anzeige->devicePixelRatio() > 1.25 ? 2 : 1;
+    if (Puffer.devicePixelRatio() != v) {
+        Puffer = QImage(3000 * v, 3000 * v, QImage::Format_RGB32);
+        Puffer.setDevicePixelRatio(v);
+    }
     {
         QPainter painter(&Puffer);
         TPufferLeinwand c(painter, Puffer, Bilder, *Texte);
@@ -111,17 +118,21 @@ void TForm1::AnzeigePaint(QPainter& painter) {
 
     const QPoint ziel((teil.x() - sx) * vw / quelle.width(),
                       (teil.y() - sy) * vh / quelle.height());
+    // Puffer's pixels: v of them per surface pixel each way.
+    const int v = static_cast<int>(Puffer.devicePixelRatio());
+    const QRect pixel(teil.topLeft() * v, teil.size() * v);
     if (z == 100) {
-        painter.drawImage(ziel, Puffer, teil);
+        painter.drawImage(ziel, Puffer, pixel);
         return;
     }
     // A view of the visible part without copying it, reduced with averaging.
-    const QImage ausschnitt(Puffer.constBits() + teil.y() * Puffer.bytesPerLine() +
-                                teil.x() * (Puffer.depth() / 8),
-                            teil.width(), teil.height(), Puffer.bytesPerLine(), Puffer.format());
+    const QImage ausschnitt(Puffer.constBits() + pixel.y() * Puffer.bytesPerLine() +
+                                pixel.x() * (Puffer.depth() / 8),
+                            pixel.width(), pixel.height(), Puffer.bytesPerLine(), Puffer.format());
     const QSize groesse(teil.width() * vw / quelle.width(), teil.height() * vh / quelle.height());
-    painter.drawImage(ziel,
-                      ausschnitt.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QImage klein = ausschnitt.scaled(groesse * v, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    klein.setDevicePixelRatio(v);
+    painter.drawImage(ziel, klein);
 }
 
 void TForm1::SBZoomChange() {

@@ -126,6 +126,10 @@ public:
     }
 };
 
+TDateiablage& TForm1::Dateiablage() {
+    return *Ablage;
+}
+
 TForm1::TForm1(const TBilder& bilder, TDialoge& dialoge, TStarter& starter, QWidget* parent)
     : QWidget(parent), Bilder(bilder), Dialoge(dialoge), Starter(starter),
       Fragen(std::make_unique<TFensterFragen>(*this, dialoge)),
@@ -140,6 +144,7 @@ TForm1::TForm1(const TBilder& bilder, TDialoge& dialoge, TStarter& starter, QWid
     BaueMenue();
     SetzeScrollMaxima();
     Verbinde();
+    BaueKomfort();
 
     // Until the speed bar first moves, the timer runs slower than its label says.
     Timer1->start(500);

@@ -60,6 +60,15 @@ public:
     // Redraws the whole picture into Puffer, then repaints the view at once.
     void ZeichneNetz();
 
+    // --- comfort: picture export, printing, wheel and keys, growing (uExport.cpp, uTasten.cpp)
+    void BildExportieren();
+    void Drucken();
+    // The wheel over the view: scrolled by (dx, dy) view pixels, or zoomed by dy notches about
+    // the view point zeiger.
+    void AnzeigeRad(int dx, int dy, bool zoomen, const QPoint& zeiger);
+    // Delete and Escape on the focused view; returns whether the key was taken.
+    bool AnzeigeTaste(int taste);
+
 private:
     class TFensterFragen;
     class TFensterAblage;
@@ -67,6 +76,9 @@ private:
     void BaueLayout();
     void BaueWerkzeugleiste();
     void BaueMenue();
+    void BaueKomfort();
+    void HilfeZeigen();
+    TDateiablage& Dateiablage();
     void Verbinde();
     TAnsicht Ansicht() const;
     void SetzeScrollMaxima();

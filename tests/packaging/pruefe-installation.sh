@@ -50,7 +50,7 @@ if [ "$fenster" = mit-fenster ] && command -v strings >/dev/null 2>&1 &&
 fi
 
 # Pictures the window program loads by name
-for b in computer.bmp mailserver.bmp switch.bmp drucker.bmp router.bmp dokument.bmp; do
+for b in computer.bmp mailserver.bmp switch.bmp drucker.bmp router.bmp dokument.bmp hilfe.html; do
     cmp -s "$quelle/assets/$b" "$share/verbundo/$b" || fehler "share/verbundo/$b fehlt oder weicht ab"
 done
 
