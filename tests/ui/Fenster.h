@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -52,6 +53,11 @@ public:
     QString Speichern(QWidget*, const QString& vorschlag, const QString&, const QString&) override {
         SpeichernVorschlaege.push_back(vorschlag);
         return Nimm(SpeichernAntworten);
+    }
+    QString DruckPdf; // the print dialog, when set, prints into this PDF file
+    bool Drucken(QWidget*, QPrinter& drucker) override {
+        drucker.setOutputFileName(DruckPdf);
+        return !DruckPdf.isEmpty();
     }
     void Menue(QMenu* menue, const QPoint&) override {
         QStringList sichtbar;
