@@ -5,11 +5,8 @@
 #include "ui/uHaupt.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSaveFile>
 #include <QToolButton>
-
-#include <sstream>
 
 namespace verbundo {
 
@@ -36,18 +33,8 @@ void TForm1::ToolButton5Click(QObject* sender) {
 }
 
 void TForm1::LadeDatei(const QString& pfad, bool hinzufuegen) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        throw EFehler("Cannot open file " + Nativ(pfad));
-    const QByteArray inhalt = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
-        throw EFehler("Cannot open file " + Nativ(pfad));
-    datei.close();
-
     // The whole file into a network of its own first: a load that fails loses nothing.
-    std::istringstream ein(inhalt.toStdString());
-    TNetz frisch;
-    LeseNetzdatei(ein, frisch, hinzufuegen ? &Komponentenliste : nullptr);
+    TNetz frisch = OeffneNetzdatei(Nativ(pfad), hinzufuegen ? &Komponentenliste : nullptr);
 
     if (!hinzufuegen) {
         Netz.Leeren();
