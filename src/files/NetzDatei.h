@@ -35,4 +35,9 @@ TNetz OeffneNetzdatei(const std::string& pfad, const TKompList* vorhanden = null
 // OeffneNetzdatei, then all routing tables: what the command-line tool loads.
 TNetz LadeNetzdatei(const std::string& pfad);
 
+// "Öffnen" (hinzufuegen false: the file's network replaces netz, messages included) and the
+// add button (it is appended). Reads the file and computes the routing tables of the result
+// before netz is given up: on any failure, out of memory included, netz is exactly as it was.
+void LadeInNetz(const std::string& pfad, TNetz& netz, bool hinzufuegen);
+
 } // namespace verbundo

@@ -203,4 +203,24 @@ TNetz LadeNetzdatei(const std::string& pfad) {
     return netz;
 }
 
+void LadeInNetz(const std::string& pfad, TNetz& netz, bool hinzufuegen) {
+    TNetz frisch = OeffneNetzdatei(pfad, hinzufuegen ? &netz.Komponentenliste : nullptr);
+    if (!hinzufuegen) {
+        // The tables come out the same in the fresh network, and a failure there touches
+        // nothing of netz.
+        frisch.BerechneRouting();
+        netz.Nachrichtenliste.Clear();
+        netz.Tausche(frisch);
+        return; // the old network dies with frisch
+    }
+    const TNetz::TStand vorher = netz.Stand();
+    netz.Anhaengen(std::move(frisch));
+    try {
+        netz.BerechneRouting();
+    } catch (...) {
+        netz.ZurueckAuf(vorher);
+        throw;
+    }
+}
+
 } // namespace verbundo

@@ -58,6 +58,12 @@ public:
     int IndexVon(const TKabel* k) const;
 
     void Add(Zeiger k) { Liste.push_back(std::move(k)); }
+    void Reserviere(int n) { Liste.reserve(static_cast<std::size_t>(n)); }
+    // Destroys the cables from position n on.
+    void Kuerze(int n) noexcept {
+        while (Count() > n)
+            Liste.pop_back();
+    }
     // Takes the cable out of the list and destroys it (unless someone still shares it).
     void Remove(const TKabel* k);
     void Clear() { Liste.clear(); }

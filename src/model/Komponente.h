@@ -129,7 +129,8 @@ public:
     void Reserviere(std::size_t n) { Routen.reserve(n); }
     // Rebuilding a table in place, as Leeren followed by Add in index order would: route index
     // (at most Count) becomes ziel on kabel. A route that keeps its cable is not touched
-    // again, so an unchanged table costs no reference counting.
+    // again, so an unchanged table costs no reference counting. Cannot fail while Count stays
+    // within what was reserved.
     void Ersetze(int index, TAdresse ziel, const std::shared_ptr<TKabel>& kabel) {
         const auto i = static_cast<std::size_t>(index);
         if (i >= Routen.size()) {
@@ -191,6 +192,12 @@ public:
     int IndexVon(const TKomponente* k) const;
 
     void Add(Zeiger k) { Liste.push_back(std::move(k)); }
+    void Reserviere(int n) { Liste.reserve(static_cast<std::size_t>(n)); }
+    // Drops the devices from position n on.
+    void Kuerze(int n) noexcept {
+        while (Count() > n)
+            Liste.pop_back();
+    }
     // Takes the device out of the list; returns it so that the caller decides its lifetime.
     Zeiger Remove(const TKomponente* k);
     void Clear() { Liste.clear(); }

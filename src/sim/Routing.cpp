@@ -1,5 +1,6 @@
 #include "Routing.h"
 
+#include "../model/Fehler.h"
 #include "../model/Kabel.h"
 #include "../model/Komponente.h"
 
@@ -77,8 +78,12 @@ class TSuche {
 public:
     TSuche(const TKompList& komponenten, const TKabelList& kabel, TSwitch* fremd);
     // Recomputes s's table; with arbeitsfelder also leaves Fertig, Distanz and ViaKabel of
-    // every listed device as the plain form would.
+    // every listed device as the plain form would. Allocates nothing once s's table has room
+    // for Tabellenlaenge(s) routes.
     void Berechne(TSwitch& s, bool arbeitsfelder);
+    // How many routes Berechne will give s: the search reaches exactly the devices joined to
+    // s by cables, so this is known before it runs.
+    std::size_t Tabellenlaenge(const TSwitch& s) const;
 
 private:
     struct TKante {
@@ -98,6 +103,7 @@ private:
     };
 
     void BaueGraph(const std::vector<std::pair<int, int>>& enden, std::size_t knoten);
+    void ZaehleGebiete(const std::vector<std::pair<int, int>>& enden);
     void Entspanne(int c, const TKante& kante, int erstes, long double basis);
     void Hoch(std::size_t i);
     int Nimm();
@@ -114,6 +120,10 @@ private:
     std::vector<char> IstRouter;
     std::vector<const std::shared_ptr<TKabel>*> Kabel;
     std::vector<long double> Laenge;
+
+    std::vector<int> Gebiet;               // node -> its connected part (a representative node)
+    std::vector<std::size_t> GebietRouten; // per representative: routes to its listed positions
+    std::vector<std::size_t> EigeneRouten; // per node: routes to its own listed positions
 
     std::vector<int> Kern;                     // node -> core number, -1 for a leaf
     std::vector<int> BlattNachbar, BlattKabel; // node -> its neighbour and first cable
@@ -159,6 +169,35 @@ TSuche::TSuche(const TKompList& komponenten, const TKabelList& kabel, TSwitch* f
         Laenge.push_back(k->Laenge());
     }
     BaueGraph(enden, Geraete.size());
+    ZaehleGebiete(enden);
+}
+
+void TSuche::ZaehleGebiete(const std::vector<std::pair<int, int>>& enden) {
+    Gebiet.resize(Geraete.size());
+    for (std::size_t v = 0; v < Gebiet.size(); ++v)
+        Gebiet[v] = static_cast<int>(v);
+    const auto wurzel = [&](int v) {
+        while (Gebiet[Z(v)] != v)
+            v = Gebiet[Z(v)] = Gebiet[Z(Gebiet[Z(v)])];
+        return v;
+    };
+    for (const auto& [a, b] : enden)
+        if (a >= 0)
+            Gebiet[Z(wurzel(a))] = wurzel(b);
+    for (std::size_t v = 0; v < Gebiet.size(); ++v)
+        Gebiet[v] = wurzel(static_cast<int>(v));
+    GebietRouten.assign(Geraete.size(), 0);
+    EigeneRouten.assign(Geraete.size(), 0);
+    for (const int v : Knoten) {
+        const std::size_t routen = IstRouter[Z(v)] ? 2 : 1;
+        GebietRouten[Z(Gebiet[Z(v)])] += routen;
+        EigeneRouten[Z(v)] += routen;
+    }
+}
+
+std::size_t TSuche::Tabellenlaenge(const TSwitch& s) const {
+    const int q = Index.at(&s);
+    return GebietRouten[Z(Gebiet[Z(q)])] - EigeneRouten[Z(q)];
 }
 
 void TSuche::BaueGraph(const std::vector<std::pair<int, int>>& enden, std::size_t n) {
@@ -376,15 +415,24 @@ void TSwitch::BerechneRouting(const TKompList& komponenten, const TKabelList& ka
 
 void BerechneAlleRoutingtabellen(const TKompList& komponenten, const TKabelList& kabel) {
     TSuche suche(komponenten, kabel, nullptr);
-    TSwitch* letzter = nullptr;
+    std::vector<TSwitch*> switches;
     for (const auto& d : komponenten)
         if (auto* sw = dynamic_cast<TSwitch*>(d.get()))
-            letzter = sw;
+            switches.push_back(sw);
+    long long routen = 0;
+    for (const TSwitch* sw : switches)
+        routen += static_cast<long long>(suche.Tabellenlaenge(*sw));
+    if (routen > MaxRouten)
+        throw EFehler("Das Netz ist zu groß: seine Routingtabellen bräuchten " +
+                      std::to_string(routen) + " Einträge, höchstens " +
+                      std::to_string(MaxRouten / 1'000'000) + " Millionen sind möglich.");
+    // Room for every route first; from here on nothing can fail halfway.
+    for (TSwitch* sw : switches)
+        sw->Routingtabelle.Reserviere(suche.Tabellenlaenge(*sw));
     // The working fields are overwritten by every search; only the last one's stay, so only
     // the last one writes them.
-    for (const auto& d : komponenten)
-        if (auto* sw = dynamic_cast<TSwitch*>(d.get()))
-            suche.Berechne(*sw, sw == letzter);
+    for (std::size_t i = 0; i < switches.size(); ++i)
+        suche.Berechne(*switches[i], i + 1 == switches.size());
 }
 
 } // namespace verbundo

@@ -33,19 +33,15 @@ void TForm1::ToolButton5Click(QObject* sender) {
 }
 
 void TForm1::LadeDatei(const QString& pfad, bool hinzufuegen) {
-    // The whole file into a network of its own first: a load that fails loses nothing.
-    TNetz frisch = OeffneNetzdatei(Nativ(pfad), hinzufuegen ? &Komponentenliste : nullptr);
-
+    // Raises before anything of the window's network has changed.
+    LadeInNetz(Nativ(pfad), Netz, hinzufuegen);
     if (!hinzufuegen) {
-        Netz.Leeren();
         AktKomponente = nullptr;
         AktKabel = nullptr;
         AktSubnetz = nullptr;
         Modus = 0;
     }
-    Netz.Anhaengen(std::move(frisch));
     Dateiname = pfad;
-    Netz.BerechneRouting();
     SetWerkzeug(TWerkzeug::Verschieben);
 }
 

@@ -229,8 +229,10 @@ void TForm1::BaueWerkzeugleiste() {
 void TForm1::Ausfuehren(const std::function<void()>& befehl) {
     try {
         befehl();
-    } catch (const EFehler& e) {
-        Dialoge().Fehler(this, QString::fromUtf8(e.what()));
+    } catch (const std::exception& e) {
+        Dialoge().Fehler(this, QString::fromStdString(Fehlertext(e)));
+    } catch (...) {
+        Dialoge().Fehler(this, QString::fromStdString(Fehlertext()));
     }
 }
 

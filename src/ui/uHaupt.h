@@ -163,7 +163,8 @@ public:
     // The routing display's horizontal scrolling extent in pixels: its widest line plus 5.
     int HorizontalerUmfang = 0;
 
-    // Runs a command; an EFehler it raises ends it and is shown in the error box.
+    // Runs a command; any error it raises ends it and is shown in the error box (out of
+    // memory too, in German).
     void Ausfuehren(const std::function<void()>& befehl);
 
     TDialoge& Dialoge() const { return DialogeRef; }

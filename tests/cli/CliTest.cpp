@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <iterator>
 #include <spawn.h>
 #include <sstream>
@@ -24,12 +25,15 @@ std::string Lies(const fs::path& p) {
 }
 
 // Runs the tool with the blank-separated words in the test-data folder, so that file names
-// appear as given.
-Ergebnis Cli(const std::string& aufruf) {
+// appear as given; standard output goes to nach if given, the memory is limited to kB if given.
+Ergebnis Cli(const std::string& aufruf, std::string nach = "", long kB = 0) {
     const fs::path tmp = fs::temp_directory_path() / ("verbundo-cli-" + std::to_string(getpid()));
     fs::create_directories(tmp);
     const std::string aus = (tmp / "aus").string(), fehler = (tmp / "fehler").string();
     std::vector<std::string> argv{VERBUNDO_CLI};
+    if (kB)
+        argv = {"/bin/sh", "-c", "ulimit -v " + std::to_string(kB) + " && exec \"$0\" \"$@\"",
+                VERBUNDO_CLI};
     std::istringstream worte(aufruf);
     for (std::string w; worte >> w;)
         argv.push_back(w);
@@ -39,7 +43,9 @@ Ergebnis Cli(const std::string& aufruf) {
     roh.push_back(nullptr);
     posix_spawn_file_actions_t f;
     posix_spawn_file_actions_init(&f);
-    posix_spawn_file_actions_addopen(&f, 1, aus.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (nach.empty())
+        nach = aus;
+    posix_spawn_file_actions_addopen(&f, 1, nach.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&f, 2, fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addchdir_np(&f, VERBUNDO_TESTDATA);
     pid_t pid = 0;
@@ -123,6 +129,34 @@ TEST(Cli, UsageErrorsAndHelp) {
         EXPECT_TRUE(aufruf(e.Fehler)) << falsch << e.Fehler;
         EXPECT_EQ(e.Aus, "") << falsch;
     }
+}
+
+TEST(Cli, UnreadableFilesAndLostOutput) {
+    for (const char* aufruf : {"pruefen kette.nz", "routen kette.nz", "anzeige kette.nz 0",
+                               "senden kette.nz 0 192.168.0.2", "ausgeben kette.nz"})
+        EXPECT_EQ(Cli(aufruf, "/dev/full").Status, 2) << aufruf;
+    // A device is no file; a field's NUL and invalid UTF-8 are shown visibly.
+    Pruefe("pruefen /dev/null unsichtbar.nz kette.nz", 2,
+           "/dev/null: Cannot open file /dev/null\n"
+           "unsichtbar.nz: '\\xff\\0x' is not a valid integer value\n"
+           "kette.nz: Alle Ip-Adressen sind korrekt eingestellt.\n");
+#ifndef __SANITIZE_ADDRESS__ // the sanitizer cannot run in a small address space
+    // 6 000 switches in a row: their tables need about 900 MB, more than the tool gets.
+    const fs::path gross = fs::temp_directory_path() / ("verbundo-" + std::to_string(getpid()));
+    {
+        std::ofstream f(gross, std::ios::binary);
+        for (int i = 0; i < 6000; ++i)
+            f << "Swit.,    1,    1,0.0.0.0\r\n";
+        for (int i = 1; i < 6000; ++i)
+            f << "Kabel," << std::setw(5) << i - 1 << ',' << std::setw(5) << i << "\r\n";
+    }
+    const Ergebnis e = Cli("pruefen " + gross.string() + " kette.nz", "", 200'000);
+    fs::remove(gross);
+    EXPECT_EQ(e.Status, 2);
+    EXPECT_EQ(e.Aus, gross.string() + ": Nicht genug Arbeitsspeicher; der Vorgang wurde "
+                                      "abgebrochen.\nkette.nz: Alle Ip-Adressen sind korrekt "
+                                      "eingestellt.\n");
+#endif
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// Loading whatever a careless or hostile user picks: nothing waits and nothing floods an
-// error text.
+// Loading whatever a careless or hostile user picks: nothing waits, nothing floods an error
+// text, and running out of memory changes nothing.
 
 #include "files/NetzDatei.h"
 #include "files/Quelle.h"
@@ -8,11 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <new>
 #include <sstream>
 
 #include <fcntl.h>
@@ -20,6 +23,30 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+namespace {
+// Allocations left until one fails; negative: none fails.
+std::atomic<long> Verbleibend{-1};
+} // namespace
+
+// The sanitizer run keeps its own allocator, and so its checks; only the plain run injects.
+#ifndef __SANITIZE_ADDRESS__
+// This operator new is malloc: free is its match.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t n) {
+    if (Verbleibend.load(std::memory_order_relaxed) >= 0 && Verbleibend.fetch_sub(1) == 0)
+        throw std::bad_alloc();
+    if (void* p = std::malloc(n ? n : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+#endif
 
 namespace verbundo {
 namespace {
@@ -81,6 +108,52 @@ TEST(Laden, ErrorTextsQuoteAFieldShortAndVisibly) {
             ADD_FAILURE() << zitat;
         } catch (const EFehler& e) {
             EXPECT_EQ(e.what(), "'" + zitat + "' is not a valid integer value");
+        }
+    }
+}
+
+// What a failed load must leave alone: the file's view of the network, the ports, the
+// routing tables and the messages.
+std::string Bild(const TNetz& netz) {
+    std::ostringstream aus;
+    aus << NetzdateiText(netz) << netz.Nachrichtenliste.Count();
+    for (const auto& k : netz.Komponentenliste) {
+        aus << '|' << k->KabelCount();
+        if (const auto* s = dynamic_cast<const TSwitch*>(k.get()))
+            for (int i = 0; i < s->Routingtabelle.Count(); ++i)
+                aus << ' ' << s->Routingtabelle.GetRoute(i).Ziel << '>'
+                    << netz.Kabelliste.IndexVon(s->Routingtabelle.GetRoute(i).Kabel.lock().get());
+    }
+    return aus.str();
+}
+
+TEST(Laden, RunningOutOfMemoryAnywhereInALoadChangesNothing) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "failures are injected only with the plain allocator";
+#endif
+    const std::string datei = std::string(VERBUNDO_TESTDATA) + "/beispiel.nz";
+    for (const bool hinzufuegen : {false, true}) {
+        // Each allocation of the load fails once, the first, the second, ... until none is left.
+        for (long n = 0;; ++n) {
+            TNetz netz;
+            auto* s = netz.Neu<TSwitch>(40, 10);
+            netz.Verbinde(netz.Neu<TComputer>(10, 10), s);
+            netz.BerechneRouting();
+            netz.Nachrichtenliste.Add(std::make_unique<TNachricht>(
+                netz.Komponentenliste.GetZeiger(1), netz.Komponentenliste.GetZeiger(0), "x"));
+            const std::string vorher = Bild(netz);
+            Verbleibend = n;
+            try {
+                LadeInNetz(datei, netz, hinzufuegen);
+            } catch (const std::bad_alloc&) {
+                Verbleibend = -1;
+                ASSERT_EQ(Bild(netz), vorher) << n << (hinzufuegen ? " added" : " opened");
+                continue;
+            }
+            if (Verbleibend.exchange(-1) >= 0) {
+                EXPECT_GT(n, 10) << "the allocations were not counted";
+                break;
+            }
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "Referenzrouting.h"
 #include "Zufallsnetz.h"
+#include "model/Fehler.h"
 #include "sim/Netz.h"
 
 #include <gtest/gtest.h>
@@ -246,4 +247,25 @@ TEST(Routing, ZweimalGelistetOderAusserhalbDerListe) {
     const auto weg = n.Komponentenliste.Remove(s);
     static_cast<TSwitch*>(weg.get())->BerechneRouting(n.Komponentenliste, n.Kabelliste);
     EXPECT_EQ(Inhalt(*s), (Tabelle{{Ip("10.0.0.2"), k}, {0, kb}, {Ip("10.0.0.2"), k}}));
+}
+
+TEST(Routing, ZuVieleRoutenWerdenAbgelehntOhneEtwasZuAendern) {
+    TNetz n;
+    auto* erster = Neu<TSwitch>(n, 0, 0);
+    n.Verbinde(erster, Neu<TComputer>(n, 9, 9, "10.0.0.1"));
+    n.BerechneRouting();
+    const Tabelle vorher = Inhalt(*erster);
+    // 8 100 switches in a row: 8 100 tables of 8 100 routes, more than MaxRouten in all.
+    TKomponente* letzter = erster;
+    for (int i = 1; i < 8100; ++i) {
+        auto* s = Neu<TSwitch>(n, i % 3000, i / 3000);
+        n.Verbinde(letzter, s);
+        letzter = s;
+    }
+    EXPECT_THROW(n.BerechneRouting(), EFehler);
+    EXPECT_EQ(Inhalt(*erster), vorher);
+    // Counted, not estimated: the same switches without the cables between them route little.
+    n.Kabelliste.Kuerze(1);
+    n.BerechneRouting();
+    EXPECT_EQ(Inhalt(*erster), vorher);
 }
