@@ -3,6 +3,7 @@
 #include "../model/Fehler.h"
 #include "../model/Kabel.h"
 #include "../model/Komponente.h"
+#include "../model/RoutenIndex.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -84,6 +85,9 @@ public:
     // How many routes Berechne will give s: the search reaches exactly the devices joined to
     // s by cables, so this is known before it runs.
     std::size_t Tabellenlaenge(const TSwitch& s) const;
+    // The lookup shared by all tables that Berechne writes, and s's node in it.
+    std::shared_ptr<const TRoutenIndex> Routenindex() const;
+    int Knotennummer(const TSwitch& s) const { return Index.at(&s); }
 
 private:
     struct TKante {
@@ -193,6 +197,18 @@ void TSuche::ZaehleGebiete(const std::vector<std::pair<int, int>>& enden) {
         GebietRouten[Z(Gebiet[Z(v)])] += routen;
         EigeneRouten[Z(v)] += routen;
     }
+}
+
+std::shared_ptr<const TRoutenIndex> TSuche::Routenindex() const {
+    // The entries in the order of SchreibeTabelle.
+    std::vector<TAdresse> adresse;
+    std::vector<int> knoten;
+    for (const int v : Knoten)
+        for (int i = 0; i < (IstRouter[Z(v)] ? 2 : 1); ++i) {
+            adresse.push_back(i ? IP2[Z(v)] : IP[Z(v)]);
+            knoten.push_back(v);
+        }
+    return std::make_shared<const TRoutenIndex>(Gebiet, adresse, knoten);
 }
 
 std::size_t TSuche::Tabellenlaenge(const TSwitch& s) const {
@@ -426,13 +442,19 @@ void BerechneAlleRoutingtabellen(const TKompList& komponenten, const TKabelList&
         throw EFehler("Das Netz ist zu groß: seine Routingtabellen bräuchten " +
                       std::to_string(routen) + " Einträge, höchstens " +
                       std::to_string(MaxRouten / 1'000'000) + " Millionen sind möglich.");
-    // Room for every route first; from here on nothing can fail halfway.
-    for (TSwitch* sw : switches)
+    // Room for every route and the index first; from here on nothing can fail halfway.
+    const auto index = suche.Routenindex();
+    std::vector<int> knoten;
+    for (TSwitch* sw : switches) {
         sw->Routingtabelle.Reserviere(suche.Tabellenlaenge(*sw));
+        knoten.push_back(suche.Knotennummer(*sw));
+    }
     // The working fields are overwritten by every search; only the last one's stay, so only
     // the last one writes them.
-    for (std::size_t i = 0; i < switches.size(); ++i)
+    for (std::size_t i = 0; i < switches.size(); ++i) {
         suche.Berechne(*switches[i], i + 1 == switches.size());
+        switches[i]->Routingtabelle.SetzeIndex(index, knoten[i]);
+    }
 }
 
 } // namespace verbundo

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -218,6 +219,18 @@ TEST(Routing, GleichesErgebnisWieDasEinfacheVerfahren) {
         for (const auto& d : liste) {
             if (auto* s = dynamic_cast<TSwitch*>(d.get())) {
                 ASSERT_EQ(Inhalt(*s), alle[i++]) << "Saat " << saat;
+                // The lookup finds the last route of each address (the pool has duplicates),
+                // none for the switch's own address or an unreached device's.
+                const Tabelle& t = alle[i - 1];
+                for (const auto& g : liste) {
+                    const auto* r = dynamic_cast<const TRouter*>(g.get());
+                    for (const TAdresse a : {g->GetIP(), r ? r->GetIP2() : Ip("10.0.1.0")}) {
+                        const auto letzte = std::find_if(
+                            t.rbegin(), t.rend(), [&](const auto& x) { return x.first == a; });
+                        ASSERT_EQ(s->Routingtabelle.FindeKabel(a),
+                                  letzte == t.rend() ? nullptr : letzte->second);
+                    }
+                }
             }
         }
         ASSERT_EQ(Felder(liste), felderEinfach) << "Saat " << saat;
