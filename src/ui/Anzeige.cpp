@@ -40,7 +40,8 @@ void TAnzeige::mousePressEvent(QMouseEvent* event) {
 
 void TAnzeige::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = Punkt(event);
-    Form.Ausfuehren([&] { Form.AnzeigeMouseMove(p.x(), p.y()); });
+    // A move redraws itself when it changes something; most change nothing.
+    Form.Ausfuehren([&] { Form.AnzeigeMouseMove(p.x(), p.y()); }, false);
 }
 
 void TAnzeige::mouseReleaseEvent(QMouseEvent* event) {

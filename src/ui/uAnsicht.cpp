@@ -110,8 +110,12 @@ void TForm1::SBVPositionChange() {
 }
 
 void TForm1::Timer1Timer() {
+    // A tick without messages changes nothing: the picture is redrawn only if a command left
+    // it out of date.
+    const bool unterwegs = Nachrichtenliste.Count() > 0;
     Nachrichtenliste.Takt();
-    ZeichneNetz();
+    if (unterwegs || BildVeraltet)
+        ZeichneNetz();
 }
 
 void TForm1::BBeendenClick() {

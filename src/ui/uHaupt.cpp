@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <optional>
+
 // The tool-bar images live in a static library; nothing else would pull them in.
 static void LadeWerkzeugbilder() {
     Q_INIT_RESOURCE(bilder);
@@ -110,7 +112,8 @@ TForm1::TForm1(const TBilder& bilder, TDialoge& dialoge, TStarter& starter, QWid
     connect(SBTime, &QScrollBar::valueChanged, this, befehl(&TForm1::SBTimeChange));
     connect(SBHPosition, &QScrollBar::valueChanged, this, befehl(&TForm1::SBHPositionChange));
     connect(SBVPosition, &QScrollBar::valueChanged, this, befehl(&TForm1::SBVPositionChange));
-    connect(Timer1, &QTimer::timeout, this, befehl(&TForm1::Timer1Timer));
+    connect(Timer1, &QTimer::timeout, this,
+            [this] { Ausfuehren([this] { Timer1Timer(); }, false); });
 
     // Until the speed bar first moves, the timer runs slower than its label says.
     Timer1->start(500);
@@ -226,14 +229,20 @@ void TForm1::BaueWerkzeugleiste() {
     Button2->setFont(Schrift(10));
 }
 
-void TForm1::Ausfuehren(const std::function<void()>& befehl) {
+void TForm1::Ausfuehren(const std::function<void()>& befehl, bool aendert) {
+    std::optional<std::string> fehler;
     try {
         befehl();
     } catch (const std::exception& e) {
-        Dialoge().Fehler(this, QString::fromStdString(Fehlertext(e)));
+        fehler = Fehlertext(e);
     } catch (...) {
-        Dialoge().Fehler(this, QString::fromStdString(Fehlertext()));
+        fehler = Fehlertext();
     }
+    // Set before the box: the ticks while it is open show the change.
+    if (aendert)
+        BildVeraltet = true;
+    if (fehler)
+        Dialoge().Fehler(this, QString::fromStdString(*fehler));
 }
 
 } // namespace verbundo

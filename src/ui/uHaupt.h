@@ -164,8 +164,12 @@ public:
     int HorizontalerUmfang = 0;
 
     // Runs a command; any error it raises ends it and is shown in the error box (out of
-    // memory too, in German).
-    void Ausfuehren(const std::function<void()>& befehl);
+    // memory too, in German). aendert: the command may have changed what ZeichneNetz draws
+    // without drawing it, so the next tick redraws.
+    void Ausfuehren(const std::function<void()>& befehl, bool aendert = true);
+    // Puffer may not show the network as it is; the timer redraws only then or while
+    // messages move. ZeichneNetz clears it.
+    bool BildVeraltet = true;
 
     TDialoge& Dialoge() const { return DialogeRef; }
 

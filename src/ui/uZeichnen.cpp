@@ -20,6 +20,7 @@ void KabelLinie(TLeinwand& c, const TKabel& k) {
 } // namespace
 
 void TForm1::ZeichneNetz() {
+    BildVeraltet = false;
     {
         QPainter painter(&Puffer);
         TPufferLeinwand c(painter, Bilder, Texte.get());

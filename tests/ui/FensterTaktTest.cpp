@@ -73,5 +73,23 @@ TEST(FensterTakt, NeuzeichnenMaltDieAnsichtSofort) {
     f->Anzeige->removeEventFilter(&zaehler);
 }
 
+TEST(FensterTakt, RuhigesBildBleibtUndJederFehlerKommtInDieBox) {
+    TFenster f;
+    f->Timer1->stop();
+    f->Netz.Neu<TComputer>(100, 100);
+    f->Timer1Timer();
+    f->Puffer.fill(Qt::black);
+    f->Timer1Timer();
+    // Nothing moved and no command ran: the picture is not drawn again.
+    EXPECT_EQ(Farbe(f->Puffer, 1500, 1500), Schwarz);
+    // Any failure ends its command in the error box, out of memory too; the next tick shows
+    // what the command may have changed.
+    f->Ausfuehren([] { throw std::bad_alloc(); });
+    ASSERT_EQ(f.Dialoge.Fehlermeldungen.size(), 1u);
+    EXPECT_TRUE(f.Dialoge.Fehlermeldungen[0].contains("Arbeitsspeicher"));
+    f->Timer1Timer();
+    EXPECT_EQ(Farbe(f->Puffer, 1500, 1500), Weiss);
+}
+
 } // namespace
 } // namespace verbundo::test
