@@ -3,6 +3,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/verbundo_ui_bench
 
+#include "sim/Zufallsnetz.h"
 #include "ui/Anzeige.h"
 #include "ui/Bilder.h"
 #include "ui/Dialoge.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
@@ -131,6 +133,37 @@ void Grundkosten(benchmark::State& state) {
     }
 }
 BENCHMARK(Grundkosten)->Arg(100)->Arg(200)->Arg(600)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A timer tick on a district's 50 000 devices (1 000 switches) with no message under way:
+// with nothing changed the picture is left as it is (0); after a command it is drawn (1).
+void Leerlauftakt(benchmark::State& state) {
+    TUmgebung u(100);
+    test::BaueGrossnetz(u.Form.Netz, 42, 50000, 1000, 51000);
+    u.Form.Timer1Timer();
+    for (auto _ : state) {
+        if (state.range(0))
+            u.Form.BildVeraltet = true;
+        u.Form.Timer1Timer();
+    }
+}
+BENCHMARK(Leerlauftakt)
+    ->ArgName("nachBefehl")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
+
+// "Routingtabelle anzeigen" from an end device on the same district with its tables.
+void Routinganzeige(benchmark::State& state) {
+    TUmgebung u(100);
+    test::BaueGrossnetz(u.Form.Netz, 42, 50000, 1000, 51000);
+    u.Form.Netz.BerechneRouting();
+    u.Form.AktKomponente = u.Form.Komponentenliste.GetKomponente(1000);
+    for (auto _ : state)
+        u.Form.ShowRoutingClick();
+    state.counters["Zeilen"] = u.Form.ListBox1->count();
+}
+BENCHMARK(Routinganzeige)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace
 
