@@ -299,6 +299,7 @@ private:
             w >> wort;
             const bool hinzu = rest() == "hinzu";
             const std::string pfad = wort == "-"               ? ""
+                                     : wort.starts_with('/')   ? wort
                                      : fs::exists(Temp + wort) ? Temp + wort
                                                                : Daten + wort;
             if (befehl == "lade") {
@@ -313,6 +314,11 @@ private:
             const std::string name = rest();
             Datei = name == "-" ? "" : name;
             E.Speichern();
+        } else if (befehl == "duenn") {
+            // A file of that many MiB of NUL bytes that takes no room on the disk.
+            w >> wort;
+            std::ofstream{Temp + wort};
+            fs::resize_file(Temp + wort, std::uintmax_t(zahl()) << 20);
         } else if (befehl == "fifo") {
             // Whoever opens it for reading waits for a writer: one comes after three seconds,
             // so a load that opens it ends up with an empty file instead of hanging.
