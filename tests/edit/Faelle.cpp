@@ -315,10 +315,12 @@ private:
             Datei = name == "-" ? "" : name;
             E.Speichern();
         } else if (befehl == "duenn") {
-            // A file of that many MiB of NUL bytes that takes no room on the disk.
+            // A file of the given start and then NUL bytes up to that many MiB, taking no room
+            // on the disk.
             w >> wort;
-            std::ofstream{Temp + wort};
-            fs::resize_file(Temp + wort, std::uintmax_t(zahl()) << 20);
+            const auto groesse = std::uintmax_t(zahl()) << 20;
+            std::ofstream(Temp + wort) << rest();
+            fs::resize_file(Temp + wort, groesse);
         } else if (befehl == "fifo") {
             // Whoever opens it for reading waits for a writer: one comes after three seconds,
             // so a load that opens it ends up with an empty file instead of hanging.
