@@ -4,7 +4,7 @@
 
 #include "diag/RoutingAnzeige.h"
 #include "sim/Netz.h"
-#include "sim/Zufallsnetz.h"
+#include "Grossnetz.h"
 
 #include <benchmark/benchmark.h>
 
