@@ -43,12 +43,16 @@ TTaste Taste(Qt::MouseButton button) {
     return button == Qt::RightButton ? TTaste::Rechts : TTaste::Mitte;
 }
 
+// On a screen of device pixel ratio 2 the surface has twice the pixels each way, so lines,
+// labels and icons stay sharp; positions stay in surface pixels.
+int Verhaeltnis(const QWidget* anzeige) {
+    return anzeige->devicePixelRatio() > 1.25 ? 2 : 1;
+}
+
 } // namespace
 
 void TForm1::ZeichneNetz() {
-    // On a screen of device pixel ratio 2 the surface has twice the pixels each way, so lines,
-    // labels and icons stay sharp; positions stay in surface pixels.
-    const int v = Anzeige->devicePixelRatio() > 1.25 ? 2 : 1;
+    const int v = Verhaeltnis(Anzeige);
     if (Puffer.devicePixelRatio() != v) {
         Puffer = QImage(3000 * v, 3000 * v, QImage::Format_RGB32);
         Puffer.setDevicePixelRatio(v);
@@ -153,7 +157,8 @@ void TForm1::Timer1Timer() {
     Editor().Takt();
     // An idle window with a large network would redraw an unchanged picture for ever.
     if (Editor().Stand() != GezeichneterStand || MitNachrichtenGezeichnet ||
-        Editor().Netz().Nachrichtenliste.Count() > 0)
+        Editor().Netz().Nachrichtenliste.Count() > 0 ||
+        Puffer.devicePixelRatio() != Verhaeltnis(Anzeige))
         ZeichneNetz();
 }
 

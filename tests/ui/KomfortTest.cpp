@@ -84,8 +84,9 @@ TEST(Komfort, DieAnsichtWaechstMitDemFenster) {
     }
     // Back at the layout's size, every control is where it was.
     F->resize(828, 585);
-    for (std::size_t i = 0; i < teile.size(); ++i)
-        EXPECT_EQ(teile[i]->geometry(), vorher[i]) << teile[i]->objectName().toStdString();
+    for (qsizetype i = 0; i < teile.size(); ++i)
+        EXPECT_EQ(teile[i]->geometry(), vorher[std::size_t(i)])
+            << teile[i]->objectName().toStdString();
 }
 
 TEST(Komfort, RadUndTastenWirkenAufDieAnsicht) {
