@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace verbundo {
 
@@ -23,7 +24,7 @@ void TPufferLeinwand::SchriftGewechselt(const std::string& name, const QFont& sc
 }
 
 void TPufferLeinwand::Rechteck(int links, int oben, int rechts, int unten) {
-    if (Stift.width() != 1 || V != 1) {
+    if (Stift.width() != 1) {
         TMalerLeinwand::Rechteck(links, oben, rechts, unten);
         return;
     }
@@ -31,17 +32,28 @@ void TPufferLeinwand::Rechteck(int links, int oben, int rechts, int unten) {
         std::swap(links, rechts);
     if (unten < oben)
         std::swap(oben, unten);
-    // Right and bottom lie outside the outline.
-    RasterRahmen(Bild, links, oben, std::max(links, rechts - 1), std::max(oben, unten - 1),
-                 Stift.color().rgb(), Stift.style() == Qt::DotLine);
+    // Right and bottom lie outside the outline. At V = 2 the outline is two device pixels
+    // thick: an outer and an inner frame.
+    rechts = std::max(links, rechts - 1);
+    unten = std::max(oben, unten - 1);
+    for (int i = 0; i < V; ++i)
+        RasterRahmen(Bild, links * V + i, oben * V + i, rechts * V + V - 1 - i,
+                     unten * V + V - 1 - i, Stift.color().rgb(), Stift.style() == Qt::DotLine, V);
 }
 
 void TPufferLeinwand::Linie(int x1, int y1, int x2, int y2) {
-    if (Stift.style() != Qt::SolidLine || V != 1) {
+    if (Stift.style() != Qt::SolidLine) {
         TMalerLeinwand::Linie(x1, y1, x2, y2);
         return;
     }
-    RasterLinie(Bild, x1, y1, x2, y2, Stift.color().rgb(), Stift.width());
+    // Each surface pixel is a V x V block: the line at V times the coordinates and width, once
+    // more for each further device pixel along it.
+    const bool waagerecht = std::abs(x2 - x1) >= std::abs(y2 - y1);
+    for (int i = 0; i < V; ++i) {
+        const int dx = waagerecht ? i : 0, dy = waagerecht ? 0 : i;
+        RasterLinie(Bild, x1 * V + dx, y1 * V + dy, x2 * V + dx, y2 * V + dy, Stift.color().rgb(),
+                    Stift.width() * V);
+    }
 }
 
 void TPufferLeinwand::TextAus(int x, int y, const std::string& text) {

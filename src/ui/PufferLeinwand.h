@@ -11,8 +11,7 @@ class TTextSpeicher;
 // The canvas on the surface Puffer, a 32-bit image the network is redrawn into many times a
 // second: lines, outlines and opaque copies are written straight into its pixels, labels are
 // copied from the text store. The picture is the one the plain painter would make. On an image
-// of device pixel ratio 2 lines and outlines go through the painter, labels and icons are
-// copied at full resolution.
+// of device pixel ratio 2 all of it is written at full resolution.
 class TPufferLeinwand : public TMalerLeinwand {
 public:
     TPufferLeinwand(QPainter& painter, QImage& bild, const TBilder& bilder, TTextSpeicher& texte);

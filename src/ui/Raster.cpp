@@ -40,11 +40,11 @@ void RasterLinie(QImage& bild, int x1, int y1, int x2, int y2, QRgb farbe, int b
     int y = y1;
     for (;;) {
         p.Setze(x, y);
-        if (breite > 1) {
+        for (int i = 1; i < breite; ++i) {
             if (waagerecht)
-                p.Setze(x, y + 1);
+                p.Setze(x, y + i);
             else
-                p.Setze(x + 1, y);
+                p.Setze(x + i, y);
         }
         if (x == x2 && y == y2)
             break;
@@ -61,11 +61,11 @@ void RasterLinie(QImage& bild, int x1, int y1, int x2, int y2, QRgb farbe, int b
 }
 
 void RasterRahmen(QImage& bild, int links, int oben, int rechts, int unten, QRgb farbe,
-                  bool gepunktet) {
+                  bool gepunktet, int punktlaenge) {
     TPunkte p(bild, farbe);
     long long schritt = 0;
     auto punkt = [&](int x, int y) {
-        if (!gepunktet || schritt % 3 == 0)
+        if (!gepunktet || (schritt / punktlaenge) % 3 == 0)
             p.Setze(x, y);
         ++schritt;
     };

@@ -116,7 +116,9 @@ void TForm1::AnzeigePaint(QPainter& painter) {
     const int vw = Anzeige->width();
     const int vh = Anzeige->height();
     const QRect quelle(sx, sy, vw * z / 100, vh * z / 100);
-    const QRect teil = quelle & Puffer.rect();
+    // Puffer's pixels: v of them per surface pixel each way.
+    const int v = static_cast<int>(Puffer.devicePixelRatio());
+    const QRect teil = quelle & QRect(QPoint(0, 0), Puffer.size() / v);
     if (teil != quelle)
         painter.fillRect(Anzeige->rect(), palette().color(QPalette::Window));
     if (teil.isEmpty())
@@ -124,8 +126,6 @@ void TForm1::AnzeigePaint(QPainter& painter) {
 
     const QPoint ziel((teil.x() - sx) * vw / quelle.width(),
                       (teil.y() - sy) * vh / quelle.height());
-    // Puffer's pixels: v of them per surface pixel each way.
-    const int v = static_cast<int>(Puffer.devicePixelRatio());
     const QRect pixel(teil.topLeft() * v, teil.size() * v);
     if (z == 100) {
         painter.drawImage(ziel, Puffer, pixel);
