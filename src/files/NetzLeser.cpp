@@ -2,7 +2,9 @@
 
 #include "../model/Fehler.h"
 #include "../sim/Netz.h"
+#include "Einstellungen.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,8 +18,9 @@ namespace {
 // unseen, and only texts look for their end.
 class TLeser {
 public:
-    TLeser(std::string_view text, const TKompList* vorhanden, TNetz& netz)
-        : Text(text), Vorhanden(vorhanden), Netz(netz),
+    TLeser(std::string_view text, const TKompList* vorhanden, TNetz& netz,
+           bool einstellungen = true)
+        : Text(text), Vorhanden(vorhanden), Netz(netz), MitEinstellungen(einstellungen),
           Base(vorhanden ? static_cast<long long>(vorhanden->Count()) : 0) {}
 
     void LeseAlles() {
@@ -44,15 +47,28 @@ public:
                 Subnetz();
                 break;
             default:
-                Ueberspringe();
+                if (MitEinstellungen && IstEinstellung(Text.substr(Pos - 5, 5)))
+                    Einstellung();
+                else
+                    Ueberspringe();
             }
         }
+        WendeEinstellungenAn(Einstellungen, Netz);
     }
 
 private:
     void Ueberspringe() {
         if (Pos < Text.size())
             ++Pos;
+    }
+
+    // The whole line from its tag to the CR; applied once every record has been read.
+    void Einstellung() {
+        const std::size_t anfang = Pos - 5;
+        Pos = std::min(Text.find('\r', anfang), Text.size());
+        Einstellungen.emplace_back(Text.substr(anfang, Pos - anfang));
+        Ueberspringe();
+        Ueberspringe();
     }
 
     int Zahl() {
@@ -130,6 +146,8 @@ private:
     std::size_t Pos = 0;
     const TKompList* Vorhanden;
     TNetz& Netz;
+    const bool MitEinstellungen;
+    std::vector<std::string> Einstellungen;
     const long long Base;
 };
 
@@ -142,6 +160,11 @@ void LeseNetzdatei(std::istream& ein, TNetz& netz, const TKompList* vorhanden) {
     TNetz frisch;
     TLeser(inhalt, vorhanden, frisch).LeseAlles();
     netz.Anhaengen(std::move(frisch));
+}
+
+void LeseOhneEinstellungen(std::istream& ein, TNetz& netz) {
+    const std::string inhalt{std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
+    TLeser(inhalt, nullptr, netz, false).LeseAlles();
 }
 
 void LeseNetzdateiVon(const std::string& pfad, TNetz& netz, const TKompList* vorhanden) {
