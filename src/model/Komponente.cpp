@@ -92,15 +92,20 @@ void TDrucker::Empfange(const TNachricht&, TMelder* melder) const {
 }
 
 TKabel* TRoutingList::FindeKabel(TAdresse adresse) const {
-    for (auto it = Routen.rbegin(); it != Routen.rend(); ++it)
-        if (it->Ziel == adresse)
-            return it->Kabel.lock().get();
+    for (auto it = Routen->rbegin(); it != Routen->rend(); ++it)
+        if (it->Ziel == adresse) {
+            // A cable the history keeps for undoing is alive but not part of the network.
+            TKabel* k = it->Kabel.lock().get();
+            return k && !k->IstEntfernt() ? k : nullptr;
+        }
     return nullptr;
 }
 
 void TRoutingList::Kuerze(int anzahl) {
-    if (anzahl >= 0 && static_cast<std::size_t>(anzahl) < Routen.size())
-        Routen.erase(Routen.begin() + anzahl, Routen.end());
+    if (anzahl >= 0 && static_cast<std::size_t>(anzahl) < Routen->size()) {
+        auto& routen = Eigene();
+        routen.erase(routen.begin() + anzahl, routen.end());
+    }
 }
 
 TKabel* TSwitch::NaechstesKabel(const TKomponente& ziel) const {

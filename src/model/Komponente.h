@@ -74,6 +74,7 @@ public:
     TAdresse GetIP() const { return IP; }
     std::string GetIPText() const { return IPToStr(IP); }
     void SetIPText(const std::string& text);
+    void SetIP(TAdresse wert) { IP = wert; }
 
     TKabel* GetKabel(int index) const;
     int KabelCount() const { return static_cast<int>(Kabel.size()); }
@@ -146,39 +147,55 @@ struct TRoute {
     std::weak_ptr<TKabel> Kabel;
 };
 
+// The routes are shared, copy on write: the editor's history keeps a table as it stood without
+// copying it, and a recomputation copies a table only when a route really changes.
 class TRoutingList {
 public:
-    void Leeren() { Routen.clear(); }
+    using TStand = std::shared_ptr<const std::vector<TRoute>>;
+
+    void Leeren() { Routen = std::make_shared<std::vector<TRoute>>(); }
     void Add(TAdresse ziel, const std::shared_ptr<TKabel>& kabel) {
-        Routen.emplace_back(ziel, kabel);
+        Eigene().emplace_back(ziel, kabel);
     }
     // The cable of the last route for exactly this address, or none (also when that cable has
-    // been destroyed since).
+    // been deleted since).
     TKabel* FindeKabel(TAdresse adresse) const;
-    int Count() const { return static_cast<int>(Routen.size()); }
-    const TRoute& GetRoute(int index) const { return Routen.at(static_cast<std::size_t>(index)); }
-    void Reserviere(std::size_t n) { Routen.reserve(n); }
+    int Count() const { return static_cast<int>(Routen->size()); }
+    const TRoute& GetRoute(int index) const { return Routen->at(static_cast<std::size_t>(index)); }
+    void Reserviere(std::size_t n) { Eigene().reserve(n); }
     // Rebuilding a table in place, as Leeren followed by Add in index order would: route index
     // (at most Count) becomes ziel on kabel. A route that keeps its cable is not touched
-    // again, so an unchanged table costs no reference counting.
+    // again, so an unchanged table costs no reference counting and no copy.
     void Ersetze(int index, TAdresse ziel, const std::shared_ptr<TKabel>& kabel) {
         const auto i = static_cast<std::size_t>(index);
-        if (i >= Routen.size()) {
-            Routen.emplace_back(ziel, kabel);
+        if (i >= Routen->size()) {
+            Eigene().emplace_back(ziel, kabel);
             return;
         }
-        TRoute& r = Routen[i];
-        r.Ziel = ziel;
+        const TRoute& r = (*Routen)[i];
         // Same owner means the very same cable: a control block outlives every weak reference
         // to it, so no later cable can have the same one.
-        if (r.Kabel.owner_before(kabel) || kabel.owner_before(r.Kabel))
-            r.Kabel = kabel;
+        const bool gleich =
+            r.Ziel == ziel && !r.Kabel.owner_before(kabel) && !kabel.owner_before(r.Kabel);
+        if (!gleich)
+            Eigene()[i] = TRoute(ziel, kabel);
     }
     // Drops the routes from index anzahl on.
     void Kuerze(int anzahl);
 
+    // The table as it stands, to be put back later with SetStand.
+    TStand Stand() const { return Routen; }
+    void SetStand(TStand stand) { Routen = std::const_pointer_cast<std::vector<TRoute>>(stand); }
+
 private:
-    std::vector<TRoute> Routen;
+    // The routes for writing; a table someone else still holds is copied first.
+    std::vector<TRoute>& Eigene() {
+        if (Routen.use_count() > 1)
+            Routen = std::make_shared<std::vector<TRoute>>(*Routen);
+        return *Routen;
+    }
+
+    std::shared_ptr<std::vector<TRoute>> Routen = std::make_shared<std::vector<TRoute>>();
 };
 
 class TSwitch : public TKomponente {
@@ -209,6 +226,7 @@ public:
     TAdresse GetIP2() const { return IP2; }
     std::string GetIP2Text() const { return IPToStr(IP2); }
     void SetIP2Text(const std::string& text);
+    void SetIP2(TAdresse wert) { IP2 = wert; }
 
 private:
     TAdresse IP2 = 0;

@@ -30,15 +30,21 @@ TSubnet* TNetz::NeuesSubnetz(TRect rect) {
 }
 
 void TNetz::EntferneKomponente(TKomponente* k) {
-    for (const auto& kabel : Kabelliste.EntferneVon(k))
+    for (const auto& kabel : Kabelliste.EntferneVon(k)) {
         kabel->SetEntfernt(true);
+        kabel->SetAktiv(false);
+        kabel->Abziehen();
+    }
     if (auto weg = Komponentenliste.Remove(k))
         weg->SetEntfernt(true);
 }
 
 void TNetz::EntferneKabel(TKabel* k) {
-    if (auto weg = Kabelliste.Remove(k))
+    if (auto weg = Kabelliste.Remove(k)) {
         weg->SetEntfernt(true);
+        weg->SetAktiv(false);
+        weg->Abziehen();
+    }
 }
 
 void TNetz::EntferneSubnetz(TSubnet* s) {

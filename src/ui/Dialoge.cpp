@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeDatabase>
+#include <QPushButton>
 
 namespace verbundo {
 
@@ -112,6 +113,25 @@ QString TQtDialoge::Speichern(QWidget* owner, const QString& vorschlag, const QS
     const QString pfad = dialog.selectedFiles().constFirst();
     LetzterOrdner = QFileInfo(pfad).absolutePath();
     return pfad;
+}
+
+int TQtDialoge::Frage(QWidget* owner, const QString& text, const QStringList& knoepfe) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Verbundo"), text, QMessageBox::NoButton,
+                    owner);
+    QList<QAbstractButton*> liste;
+    for (qsizetype i = 0; i < knoepfe.size(); ++i) {
+        const bool letzter = i + 1 == knoepfe.size();
+        liste << box.addButton(knoepfe[i], letzter  ? QMessageBox::RejectRole
+                                           : i == 0 ? QMessageBox::AcceptRole
+                                                    : QMessageBox::DestructiveRole);
+    }
+    if (!liste.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(liste.front()));
+        box.setEscapeButton(liste.back());
+    }
+    box.exec();
+    const qsizetype i = liste.indexOf(box.clickedButton());
+    return static_cast<int>(i < 0 ? knoepfe.size() - 1 : i);
 }
 
 void TQtDialoge::Menue(QMenu* menue, const QPoint& global) {

@@ -27,6 +27,9 @@ public:
                               const QString& endung) = 0;
     // Opens the context menu at a screen position and runs the chosen command.
     virtual void Menue(QMenu* menue, const QPoint& global) = 0;
+    // A question box with these buttons; returns the index of the one chosen. Closing the box
+    // chooses the last.
+    virtual int Frage(QWidget* owner, const QString& text, const QStringList& knoepfe) = 0;
 };
 
 // The real dialogs: QMessageBox, QInputDialog, QFileDialog, each with exec().
@@ -40,6 +43,7 @@ public:
     QString Speichern(QWidget* owner, const QString& vorschlag, const QString& filter,
                       const QString& endung) override;
     void Menue(QMenu* menue, const QPoint& global) override;
+    int Frage(QWidget* owner, const QString& text, const QStringList& knoepfe) override;
 
 private:
     QString LetzterOrdner;

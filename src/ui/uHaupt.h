@@ -11,6 +11,7 @@
 #include <memory>
 
 class QAction;
+class QCloseEvent;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -28,6 +29,8 @@ namespace verbundo {
 class TAnzeige;
 class TBilder;
 class TDialoge;
+class TSichereAblage;
+class TWiederherstellung;
 class TStarter;
 class TTextSpeicher;
 
@@ -47,6 +50,9 @@ public:
 
     // Opens a file in place of the network, as "Öffnen" does after its dialog.
     void LadeDatei(const QString& pfad);
+    // Keeps unsaved work in a recovery file in the user's state folder and offers what a
+    // program that ended without closing left there.
+    void StarteWiederherstellung();
 
     // --- the view's events (TAnzeige), in view pixels ------------------------------------------
     void AnzeigePaint(QPainter& painter);
@@ -62,7 +68,12 @@ public:
 
 private:
     class TFensterFragen;
-    class TFensterAblage;
+
+    // Undo and redo, caption, unsaved-changes question, recovery file (uVerlauf.cpp).
+    void closeEvent(QCloseEvent* e) override;
+    void BaueVerlauf();
+    void ZeigeVerlauf();
+    void Sichere();
 
     void BaueLayout();
     void BaueWerkzeugleiste();
@@ -89,7 +100,7 @@ private:
     TDialoge& Dialoge;
     TStarter& Starter;
     std::unique_ptr<TFensterFragen> Fragen;
-    std::unique_ptr<TFensterAblage> Ablage;
+    std::unique_ptr<TSichereAblage> Ablage;
     std::unique_ptr<TEditor> EditorWert;
     std::unique_ptr<TTextSpeicher> Texte;
     QImage Puffer;
@@ -123,6 +134,12 @@ private:
     QAction* RemoveRouting = nullptr;
     // A tick is queued and has not started yet.
     bool TaktAngefordert = false;
+    QToolButton* Rueckgaengig = nullptr;
+    QToolButton* Wiederholen = nullptr;
+    std::unique_ptr<TWiederherstellung> Sicherung;
+    QTimer* Sicherungstimer = nullptr;
+    qint64 ZuletztGesichert = 0;
+    bool Verworfen = false; // the session's end has already asked
 };
 
 } // namespace verbundo

@@ -80,7 +80,8 @@ TEST_F(Fenster, MausWerkzeugeUndMenueGehenDurchDieAnsichtZumEditor) {
     QTest::keyClick(F->windowHandle(), Qt::Key_Space);
     EXPECT_TRUE(F->isVisible());
 
-    // A load selects the move tool, and its button shows it.
+    // A load (the drawing discarded) selects the move tool, and its button shows it.
+    F.Dialoge.FrageAntworten = {1};
     F.Dialoge.OeffnenAntworten = {VERBUNDO_TESTDATA "/beispiel.nz"};
     F.Teil<QToolButton>("ToolButton5")->click();
     EXPECT_EQ(F.E().Netz().Komponentenliste.Count(), 4);
