@@ -22,16 +22,22 @@ TKomponente& Geraet(const TNetz& netz, const std::string& nummer) {
 int Pruefen(const TAufruf& aufruf, std::ostream& aus) {
     int status = 0;
     for (const std::string& datei : aufruf.Worte) {
+        // Whatever goes wrong with one file (out of memory included), the others are checked.
+        std::string zeile;
         try {
             const TNetz netz = LadeNetzdatei(datei);
             const long long fehler = ZaehleKonfigurationsfehler(netz);
-            aus << datei << ": " << Pruefbericht(fehler) << '\n';
+            zeile = Pruefbericht(fehler);
             if (fehler > 0 && status == 0)
                 status = 1;
-        } catch (const EFehler& e) {
-            aus << datei << ": " << e.what() << '\n';
+        } catch (const std::exception& e) {
+            zeile = Fehlertext(e);
+            status = 2;
+        } catch (...) {
+            zeile = Fehlertext();
             status = 2;
         }
+        aus << Sichtbar(datei) << ": " << zeile << '\n';
     }
     return status;
 }

@@ -173,17 +173,13 @@ bool TEditor::Lade(const std::string& pfad, bool hinzufuegen) {
         Beginne(UGeraete | UKabel | USubnetze | UTabellen, {alle.begin(), alle.end()});
     }
     const bool geladen = Sicher([&] {
-        // The whole file into a network of its own first: a load that fails loses nothing.
-        TNetz frisch;
-        LeseNetzdateiVon(pfad, frisch, hinzufuegen ? &NetzWert.Komponentenliste : nullptr);
+        // A load that fails, out of memory included, leaves the network as it was.
+        LadeInNetz(pfad, NetzWert, hinzufuegen);
         if (!hinzufuegen) {
-            NetzWert.Leeren();
             LeereAuswahl();
             ModusWert = 0;
         }
-        NetzWert.Anhaengen(std::move(frisch));
         DateinameWert = pfad;
-        BerechneRouting();
         WerkzeugWert = TWerkzeug::Verschieben;
     });
     if (hinzufuegen)

@@ -2,6 +2,7 @@
 
 #include "Fehler.h"
 #include "Kabel.h"
+#include "RoutenIndex.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -92,19 +93,27 @@ void TDrucker::Empfange(const TNachricht&, TMelder* melder) const {
 }
 
 TKabel* TRoutingList::FindeKabel(TAdresse adresse) const {
+    // A cable the history keeps for undoing is alive but not part of the network.
+    const auto lebend = [](const TRoute& r) {
+        TKabel* k = r.Kabel.lock().get();
+        return k && !k->IstEntfernt() ? k : nullptr;
+    };
+    if (Index) {
+        const auto p = static_cast<std::size_t>(Index->Position(adresse, IndexKnoten));
+        return p < Routen->size() ? lebend((*Routen)[p]) : nullptr;
+    }
     for (auto it = Routen->rbegin(); it != Routen->rend(); ++it)
-        if (it->Ziel == adresse) {
-            // A cable the history keeps for undoing is alive but not part of the network.
-            TKabel* k = it->Kabel.lock().get();
-            return k && !k->IstEntfernt() ? k : nullptr;
-        }
+        if (it->Ziel == adresse)
+            return lebend(*it);
     return nullptr;
 }
 
 void TRoutingList::Kuerze(int anzahl) {
+    Index.reset();
     if (anzahl >= 0 && static_cast<std::size_t>(anzahl) < Routen->size()) {
         auto& routen = Eigene();
         routen.erase(routen.begin() + anzahl, routen.end());
+        Geaendert = true;
     }
 }
 

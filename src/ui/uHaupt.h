@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCloseEvent;
@@ -134,6 +135,9 @@ private:
     QAction* RemoveRouting = nullptr;
     // A tick is queued and has not started yet.
     bool TaktAngefordert = false;
+    // What Puffer shows: the editor's state then, and whether messages were on it.
+    std::optional<unsigned long long> GezeichneterStand;
+    bool MitNachrichtenGezeichnet = false;
     QToolButton* Rueckgaengig = nullptr;
     QToolButton* Wiederholen = nullptr;
     std::unique_ptr<TWiederherstellung> Sicherung;
