@@ -407,14 +407,12 @@ private:
             const std::string vorher = Abbild(E.Netz());
             Fuehre(rest(), einzug);
             const std::string nachher = Abbild(E.Netz());
-            if (vorher == nachher) {
-                Schreib("unverändert | " + E.Titel());
-            } else {
-                const bool zurueck = E.Rueckgaengig() && Abbild(E.Netz()) == vorher;
-                const bool vor = E.Wiederholen() && Abbild(E.Netz()) == nachher;
-                Schreib(std::string("zurück ") + (zurueck ? "gleich" : "FALSCH") + " | vor " +
-                        (vor ? "gleich" : "FALSCH") + " | " + E.Titel());
-            }
+            const bool zurueck =
+                vorher != nachher && E.Rueckgaengig() && Abbild(E.Netz()) == vorher;
+            const bool vor = zurueck && E.Wiederholen() && Abbild(E.Netz()) == nachher;
+            Schreib(vorher == nachher ? "unverändert | " + E.Titel()
+                                      : std::string(vor ? "zurück und vor gleich" : "FALSCH") +
+                                            " | " + E.Titel());
         } else if (befehl == "zurueck" || befehl == "vor" || befehl == "titel") {
             if (befehl != "titel")
                 Schreib(befehl == "zurueck" ? (E.Rueckgaengig() ? "zurück" : "nichts zurück")
@@ -423,12 +421,10 @@ private:
                     Worte(E.KannWiederholen()));
         } else if (befehl == "antwort") {
             // The answer to the next question, and the file its save dialog chooses.
-            std::string a;
-            w >> a;
+            const char* const antworten[] = {"speichern", "verwerfen", "abbrechen"};
+            w >> wort;
+            Speicherantwort = static_cast<TAntwort>(Nummer(antworten, wort));
             Datei = rest();
-            Speicherantwort = a == "speichern"   ? TAntwort::Speichern
-                              : a == "verwerfen" ? TAntwort::Verwerfen
-                                                 : TAntwort::Abbrechen;
         } else if (befehl == "beenden") {
             Schreib(E.DarfVerwerfen() ? "beendet" : "bleibt offen");
         } else if (befehl == "schlicht") {
