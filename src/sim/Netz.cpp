@@ -29,6 +29,8 @@ TSubnet* TNetz::NeuesSubnetz(TRect rect) {
     return roh;
 }
 
+// The editor's history may keep a removed cable to bring it back: it is unplugged and shows
+// no message now, not only when it dies.
 void TNetz::EntferneKomponente(TKomponente* k) {
     for (const auto& kabel : Kabelliste.EntferneVon(k)) {
         kabel->SetEntfernt(true);
