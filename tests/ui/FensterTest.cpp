@@ -132,7 +132,7 @@ TEST_F(Fenster, NurEinVeraendertesBildWirdNeuGemalt) {
     auto* a = n.Neu<TComputer>(100, 100);
     n.Verbinde(a, n.Neu<TComputer>(300, 100));
     F.Teil<QTimer>("Timer1")->start(5);
-    QTest::qWait(50);
+    QTest::qWait(500);
     F.Anzeige()->installEventFilter(&zaehler);
     QTest::qWait(100);
     EXPECT_EQ(zaehler.Gemalt, 0);
