@@ -76,7 +76,8 @@ void BM_WiederholenSwitchLoeschen(benchmark::State& state) {
 }
 
 // Half the steps drag a device, half change an address; the bytes allocated meanwhile. With
-// argument 1 every tenth step is "Berechne Routingtabelle" instead: unchanged tables are shared.
+// argument 1 every tenth step is "Berechne Routingtabelle" instead, which keeps the tables it
+// replaced: after address changes that is every table.
 void BM_Speicher200Schritte(benchmark::State& state) {
     double mb = 0;
     for (auto _ : state) {
