@@ -41,6 +41,9 @@ public:
         return {};
     }
     void Menue(QMenu*, const QPoint&) override {}
+    int Frage(QWidget*, const QString&, const QStringList& k) override {
+        return static_cast<int>(k.size()) - 1;
+    }
 };
 
 class TStillerStarter : public TStarter {

@@ -53,6 +53,8 @@ int main(int argc, char* argv[]) {
     verbundo::TQtStarter starter;
     verbundo::TForm1 form(bilder, dialoge, starter);
     form.show();
+    // What a crash left is offered first, once the window is on screen.
+    QTimer::singleShot(0, &form, [&form] { form.StarteWiederherstellung(); });
 
     // A double-clicked .nz file arrives as the one argument: it is opened as "Öffnen" would,
     // once the window is on screen, so an error box has a window to belong to.

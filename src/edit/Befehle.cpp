@@ -52,6 +52,7 @@ bool TEditor::Sichtbar(TMenuepunkt p) const {
 TReaktion TEditor::Fuehre(TMenuepunkt p) {
     TReaktion reaktion;
     Veraendert();
+    BeginneBefehl(p);
     Sicher([&] {
         TSwitch* plain = PlainSwitch(AktKomponente());
         auto* computer = Als<TComputer>(AktKomponente());
@@ -92,6 +93,7 @@ TReaktion TEditor::Fuehre(TMenuepunkt p) {
             break;
         }
     });
+    Beende();
     return reaktion;
 }
 
@@ -156,6 +158,8 @@ void TEditor::SendeNachricht() {
 }
 
 void TEditor::Oeffnen(bool hinzufuegen) {
+    if (!hinzufuegen && !DarfVerwerfen())
+        return;
     std::string pfad;
     if (Sicher([&] { pfad = Fragen.OeffnenWahl(); }) && !pfad.empty())
         Lade(pfad, hinzufuegen);
@@ -163,7 +167,12 @@ void TEditor::Oeffnen(bool hinzufuegen) {
 
 bool TEditor::Lade(const std::string& pfad, bool hinzufuegen) {
     Veraendert();
-    return Sicher([&] {
+    // Adding is one step; opening starts a new history.
+    if (hinzufuegen) {
+        const auto& alle = NetzWert.Komponentenliste.Alle();
+        Beginne(UGeraete | UKabel | USubnetze | UTabellen, {alle.begin(), alle.end()});
+    }
+    const bool geladen = Sicher([&] {
         // A load that fails, out of memory included, leaves the network as it was.
         LadeInNetz(pfad, NetzWert, hinzufuegen);
         if (!hinzufuegen) {
@@ -173,16 +182,30 @@ bool TEditor::Lade(const std::string& pfad, bool hinzufuegen) {
         DateinameWert = pfad;
         WerkzeugWert = TWerkzeug::Verschieben;
     });
+    if (hinzufuegen)
+        Beende();
+    if (geladen && !hinzufuegen)
+        Verlauf.Neu(true);
+    if (geladen)
+        Melde();
+    return geladen;
 }
 
-void TEditor::Speichern() {
+bool TEditor::Speichern() {
+    bool geschrieben = false;
     Sicher([&] {
         const std::string pfad = Fragen.SpeichernWahl(DateinameWert);
         if (pfad.empty())
             return;
         // Formatted before the file is touched: a value the format cannot hold leaves it alone.
         Ablage.Schreibe(pfad, NetzdateiText(NetzWert));
+        geschrieben = true;
     });
+    if (geschrieben) {
+        Verlauf.Gespeichert();
+        Melde();
+    }
+    return geschrieben;
 }
 
 void TEditor::Takt() {

@@ -187,6 +187,14 @@ TReaktion TEditor::Druecke(TTaste taste, int x, int y) {
             Ende = Start;
         }
     }
+    // However many movements follow, the whole drag is one step.
+    if (ModusWert == 1 || ModusWert >= 10) {
+        ZugOffen = true;
+        if (ModusWert == 1)
+            Beginne(0, {KomponenteWahl.lock()});
+        else
+            Beginne(0, {}, {SubnetzWahl.lock()});
+    }
     return {true, false};
 }
 
@@ -283,6 +291,16 @@ TReaktion TEditor::Lasse(TTaste taste, int x, int y) {
     if (std::exchange(Abgebrochen, false))
         return {};
     Veraendert();
+    const bool schritt = std::exchange(ZugOffen, false) || ModusWert == 2 || ModusWert == 4 ||
+                         (ModusWert == 0 && taste == TTaste::Links);
+    if (ModusWert == 2) {
+        auto ende = NetzWert.Komponentenliste.ZeigerVon(NetzWert.Komponentenliste.FindeBei(x, y));
+        Beginne(UKabel | UTabellen, {KomponenteWahl.lock(), std::move(ende)});
+    } else if (ModusWert == 4) {
+        Beginne(USubnetze);
+    } else if (ModusWert == 0 && taste == TTaste::Links) {
+        Beginne(UGeraete);
+    }
     Sicher([&] {
         if (ModusWert == 0 && taste == TTaste::Links) {
             KomponenteWahl.reset();
@@ -301,6 +319,8 @@ TReaktion TEditor::Lasse(TTaste taste, int x, int y) {
     });
     // Whatever happened, the release ends the gesture.
     ModusWert = 0;
+    if (schritt)
+        Beende();
     return {true, taste == TTaste::Rechts};
 }
 

@@ -3,6 +3,7 @@
 #include "../sim/Netz.h"
 #include "Bild.h"
 #include "Fragen.h"
+#include "Verlauf.h"
 
 #include <functional>
 #include <memory>
@@ -86,7 +87,8 @@ public:
 
     // Open (replacing the network) or add a file the learner chooses; save.
     void Oeffnen(bool hinzufuegen);
-    void Speichern();
+    // Returns whether the file was written.
+    bool Speichern();
     // Reads the file into a network of its own; only when that worked it replaces (or is
     // appended to) the current one. On an error everything stays as it was and the error box
     // shows the text. Returns whether it was loaded.
@@ -103,6 +105,24 @@ public:
     // selection, gesture. Equal counts mean nothing was edited in between.
     unsigned long long Stand() const { return StandWert; }
 
+    // Undo and redo of the learner's steps; refused while a gesture or a step is running.
+    bool Rueckgaengig();
+    bool Wiederholen();
+    bool KannRueckgaengig() const { return ModusWert == 0 && Verlauf.KannRueckgaengig(); }
+    bool KannWiederholen() const { return ModusWert == 0 && Verlauf.KannWiederholen(); }
+    // Changes since the last open or save that undo has not taken back.
+    bool Ungespeichert() const { return Verlauf.Ungespeichert(); }
+    // The window's caption: the file's name, marked while there are unsaved changes.
+    std::string Titel() const;
+    // Before the network is thrown away: asks whether unsaved changes are to be saved, and
+    // saves them when so answered. False: the network must stay (cancelled, or not saved).
+    bool DarfVerwerfen();
+    // Runs after every new step, undo, redo, save, open and restore.
+    void SetBeiAenderung(std::function<void()> f) { BeiAenderung = std::move(f); }
+    // The network with its file name, for the recovery file; and back, as unsaved work.
+    std::string Sicherungstext() const;
+    bool Wiederherstellen(const std::string& text);
+
     // Runs a step and shows its error, of whatever kind, in the error box instead of letting
     // it out; returns false then.
     bool Sicher(const std::function<void()>& schritt);
@@ -111,6 +131,17 @@ private:
     class TNachrichtMelder;
 
     void Veraendert() { ++StandWert; }
+    void Melde() {
+        if (BeiAenderung)
+            BeiAenderung();
+    }
+    // A step of the history begins with what it may change, and ends.
+    void Beginne(unsigned umfang, const std::vector<std::shared_ptr<TKomponente>>& geraete = {},
+                 const std::vector<std::shared_ptr<TSubnet>>& subnetze = {});
+    void Beende();
+    // The device and the other ends of its cables.
+    std::vector<std::shared_ptr<TKomponente>> MitNachbarn(TKomponente* k) const;
+    void BeginneBefehl(TMenuepunkt p);
     void LeereAuswahl();
     void BerechneRouting();
     TKomponente* Platziere(int x, int y);
@@ -140,6 +171,9 @@ private:
     bool Gedrueckt = false, Abgebrochen = false;
     TPunkt GeraetVorher;
     TRect SubnetzVorher;
+    TVerlauf Verlauf;
+    bool ZugOffen = false; // a drag's step runs from the press to the release
+    std::function<void()> BeiAenderung;
 };
 
 } // namespace verbundo

@@ -4,6 +4,8 @@
 
 namespace verbundo {
 
+enum class TAntwort { Speichern, Verwerfen, Abbrechen };
+
 // Everything the editor asks the learner or shows in a box. The window answers with modal Qt
 // dialogs (whose nested event loop keeps the timer running); tests answer from a script.
 // Texts are UTF-8.
@@ -21,6 +23,8 @@ public:
     // The chosen path, or an empty text when cancelled.
     virtual std::string OeffnenWahl() = 0;
     virtual std::string SpeichernWahl(const std::string& vorschlag) = 0;
+    // Whether unsaved changes are to be saved before the network goes; text is the question.
+    virtual TAntwort Speicherfrage(const std::string& text) = 0;
 };
 
 // Where saved networks go: the old file is replaced only by a complete new one.

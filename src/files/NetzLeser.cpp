@@ -2,6 +2,7 @@
 
 #include "../model/Fehler.h"
 #include "../sim/Netz.h"
+#include "Einstellungen.h"
 #include "Quelle.h"
 
 #include <cstring>
@@ -56,13 +57,14 @@ private:
 // unseen, and only texts look for their end.
 class TLeser {
 public:
-    TLeser(TQuelle& quelle, const TKompList* vorhanden, TNetz& netz)
-        : Ein(quelle), Vorhanden(vorhanden), Netz(netz),
+    TLeser(TQuelle& quelle, const TKompList* vorhanden, TNetz& netz, bool einstellungen = true)
+        : Ein(quelle), Vorhanden(vorhanden), Netz(netz), MitEinstellungen(einstellungen),
           Base(vorhanden ? static_cast<long long>(vorhanden->Count()) : 0) {}
 
     void LeseAlles() {
         while (Ein.Vorrat(5) >= 5) {
-            const char art = Ein[0];
+            const std::string_view kennung = Ein.Sicht(5);
+            const char art = kennung[0];
             Ein.Weiter(5);
             switch (art) {
             case 'C':
@@ -84,15 +86,35 @@ public:
                 Subnetz();
                 break;
             default:
-                Ueberspringe();
+                if (MitEinstellungen && IstEinstellung(kennung))
+                    Einstellung(std::string(kennung));
+                else
+                    Ueberspringe();
             }
         }
+        WendeEinstellungenAn(Einstellungen, Netz);
     }
 
 private:
     void Ueberspringe() {
         if (Ein.Vorrat(1) > 0)
             Ein.Weiter(1);
+    }
+
+    // The whole line from its tag to the CR; applied once every record has been read.
+    void Einstellung(std::string zeile) {
+        for (std::size_t da = Ein.Vorrat(1); da > 0 && zeile.size() < 100; da = Ein.Vorrat(1)) {
+            std::size_t i = 0;
+            while (i < da && Ein[i] != '\r')
+                ++i;
+            zeile.append(Ein.Sicht(i));
+            Ein.Weiter(i);
+            if (i < da)
+                break;
+        }
+        Einstellungen.push_back(std::move(zeile));
+        Ueberspringe();
+        Ueberspringe();
     }
 
     int Zahl() {
@@ -177,6 +199,8 @@ private:
     TEingabe Ein;
     const TKompList* Vorhanden;
     TNetz& Netz;
+    const bool MitEinstellungen;
+    std::vector<std::string> Einstellungen;
     const long long Base;
 };
 
@@ -188,6 +212,10 @@ void LeseNetzdatei(std::istream& ein, TNetz& netz, const TKompList* vorhanden) {
     TNetz frisch;
     TLeser(*StromQuelle(ein), vorhanden, frisch).LeseAlles();
     netz.Anhaengen(std::move(frisch));
+}
+
+void LeseOhneEinstellungen(std::istream& ein, TNetz& netz) {
+    TLeser(*StromQuelle(ein), nullptr, netz, false).LeseAlles();
 }
 
 TNetz OeffneNetzdatei(const std::string& pfad, const TKompList* vorhanden) {

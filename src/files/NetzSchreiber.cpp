@@ -2,6 +2,7 @@
 
 #include "../model/Fehler.h"
 #include "../sim/Netz.h"
+#include "Einstellungen.h"
 
 #include <cstdio>
 #include <ostream>
@@ -112,6 +113,7 @@ std::string NetzdateiText(const TNetz& netz) {
         aus += s->GetMaskText();
         aus += "\r\n";
     }
+    SchreibeEinstellungen(netz, aus);
     return aus;
 }
 

@@ -17,6 +17,10 @@ std::shared_ptr<TKabel> TKabel::Create(Ende a, Ende b) {
 }
 
 TKabel::~TKabel() {
+    Abziehen();
+}
+
+void TKabel::Abziehen() {
     if (A)
         A->RemoveKabel(this);
     if (B)

@@ -21,6 +21,10 @@ public:
     TKabel(const TKabel&) = delete;
     TKabel& operator=(const TKabel&) = delete;
 
+    // Takes the cable out of both ends' port lists; it keeps its ends, so that the editor's
+    // history can plug it in again exactly where it was.
+    void Abziehen();
+
     void SetA(Ende k);
     void SetB(Ende k);
     TKomponente* GetA() const { return A.get(); }

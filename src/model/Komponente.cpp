@@ -93,20 +93,28 @@ void TDrucker::Empfange(const TNachricht&, TMelder* melder) const {
 }
 
 TKabel* TRoutingList::FindeKabel(TAdresse adresse) const {
+    // A cable the history keeps for undoing is alive but not part of the network.
+    const auto lebend = [](const TRoute& r) {
+        TKabel* k = r.Kabel.lock().get();
+        return k && !k->IstEntfernt() ? k : nullptr;
+    };
     if (Index) {
         const auto p = static_cast<std::size_t>(Index->Position(adresse, IndexKnoten));
-        return p < Routen.size() ? Routen[p].Kabel.lock().get() : nullptr;
+        return p < Routen->size() ? lebend((*Routen)[p]) : nullptr;
     }
-    for (auto it = Routen.rbegin(); it != Routen.rend(); ++it)
+    for (auto it = Routen->rbegin(); it != Routen->rend(); ++it)
         if (it->Ziel == adresse)
-            return it->Kabel.lock().get();
+            return lebend(*it);
     return nullptr;
 }
 
 void TRoutingList::Kuerze(int anzahl) {
     Index.reset();
-    if (anzahl >= 0 && static_cast<std::size_t>(anzahl) < Routen.size())
-        Routen.erase(Routen.begin() + anzahl, Routen.end());
+    if (anzahl >= 0 && static_cast<std::size_t>(anzahl) < Routen->size()) {
+        auto& routen = Eigene();
+        routen.erase(routen.begin() + anzahl, routen.end());
+        Geaendert = true;
+    }
 }
 
 TKabel* TSwitch::NaechstesKabel(const TKomponente& ziel) const {

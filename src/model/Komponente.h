@@ -75,6 +75,7 @@ public:
     TAdresse GetIP() const { return IP; }
     std::string GetIPText() const { return IPToStr(IP); }
     void SetIPText(const std::string& text);
+    void SetIP(TAdresse wert) { IP = wert; }
 
     TKabel* GetKabel(int index) const;
     int KabelCount() const { return static_cast<int>(Kabel.size()); }
@@ -147,23 +148,32 @@ struct TRoute {
     std::weak_ptr<TKabel> Kabel;
 };
 
+// The routes are shared, copy on write: the editor's history keeps a table as it stood without
+// copying it. A recomputation works on a copy made in advance (so that it cannot fail
+// halfway) and goes back to the shared table when no route changed.
 class TRoutingList {
 public:
+    using TStand = std::shared_ptr<const std::vector<TRoute>>;
+
     void Leeren() {
-        Routen.clear();
+        Routen = std::make_shared<std::vector<TRoute>>();
         Index.reset();
     }
     void Add(TAdresse ziel, const std::shared_ptr<TKabel>& kabel) {
-        Routen.emplace_back(ziel, kabel);
+        Eigene().emplace_back(ziel, kabel);
         Index.reset();
     }
     // The cable of the last route for exactly this address, or none (also when that cable has
-    // been destroyed since). Constant time in a table that the computation of all tables
+    // been deleted since). Constant time in a table that the computation of all tables
     // wrote; other tables are scanned.
     TKabel* FindeKabel(TAdresse adresse) const;
-    int Count() const { return static_cast<int>(Routen.size()); }
-    const TRoute& GetRoute(int index) const { return Routen.at(static_cast<std::size_t>(index)); }
-    void Reserviere(std::size_t n) { Routen.reserve(n); }
+    int Count() const { return static_cast<int>(Routen->size()); }
+    const TRoute& GetRoute(int index) const { return Routen->at(static_cast<std::size_t>(index)); }
+    void Reserviere(std::size_t n) {
+        if (Routen.use_count() > 1 && !Vorlage)
+            Vorlage = Routen;
+        Eigene().reserve(n);
+    }
     // Rebuilding a table in place, as Leeren followed by Add in index order would: route index
     // (at most Count) becomes ziel on kabel. A route that keeps its cable is not touched
     // again, so an unchanged table costs no reference counting. Cannot fail while Count stays
@@ -171,27 +181,50 @@ public:
     void Ersetze(int index, TAdresse ziel, const std::shared_ptr<TKabel>& kabel) {
         Index.reset();
         const auto i = static_cast<std::size_t>(index);
-        if (i >= Routen.size()) {
-            Routen.emplace_back(ziel, kabel);
+        if (i >= Routen->size()) {
+            Eigene().emplace_back(ziel, kabel);
+            Geaendert = true;
             return;
         }
-        TRoute& r = Routen[i];
-        r.Ziel = ziel;
+        const TRoute& r = (*Routen)[i];
         // Same owner means the very same cable: a control block outlives every weak reference
         // to it, so no later cable can have the same one.
-        if (r.Kabel.owner_before(kabel) || kabel.owner_before(r.Kabel))
-            r.Kabel = kabel;
+        if (r.Ziel != ziel || r.Kabel.owner_before(kabel) || kabel.owner_before(r.Kabel)) {
+            Eigene()[i] = TRoute(ziel, kabel);
+            Geaendert = true;
+        }
     }
     // Drops the routes from index anzahl on.
     void Kuerze(int anzahl);
-    // The table as written now is the one of knoten in index; any change drops the index.
+    // The table as written now is the one of knoten in index; any change drops the index. Ends
+    // a recomputation: an unchanged table is the shared one again.
     void SetzeIndex(std::shared_ptr<const TRoutenIndex> index, int knoten) noexcept {
+        if (Vorlage && !Geaendert)
+            Routen = std::const_pointer_cast<std::vector<TRoute>>(Vorlage);
+        Vorlage.reset();
+        Geaendert = false;
         Index = std::move(index);
         IndexKnoten = knoten;
     }
 
+    // The table as it stands, to be put back later with SetStand.
+    TStand Stand() const { return Routen; }
+    void SetStand(TStand stand) {
+        Routen = std::const_pointer_cast<std::vector<TRoute>>(std::move(stand));
+        Index.reset();
+    }
+
 private:
-    std::vector<TRoute> Routen;
+    // The routes for writing; a table someone else still holds is copied first.
+    std::vector<TRoute>& Eigene() {
+        if (Routen.use_count() > 1)
+            Routen = std::make_shared<std::vector<TRoute>>(*Routen);
+        return *Routen;
+    }
+
+    std::shared_ptr<std::vector<TRoute>> Routen = std::make_shared<std::vector<TRoute>>();
+    TStand Vorlage; // the shared table a recomputation started from
+    bool Geaendert = false;
     std::shared_ptr<const TRoutenIndex> Index;
     int IndexKnoten = -1;
 };
@@ -224,6 +257,7 @@ public:
     TAdresse GetIP2() const { return IP2; }
     std::string GetIP2Text() const { return IPToStr(IP2); }
     void SetIP2Text(const std::string& text);
+    void SetIP2(TAdresse wert) { IP2 = wert; }
 
 private:
     TAdresse IP2 = 0;

@@ -40,6 +40,8 @@ public:
     TAdresse GetMask() const { return Mask; }
     std::string GetMaskText() const { return IPToStr(Mask); }
     void SetMaskText(const std::string& text);
+    void SetNetzID(TAdresse wert) { NetzID = wert; }
+    void SetMask(TAdresse wert) { Mask = wert; }
 
     // The caller sets the pen colour first.
     void Zeichne(TLeinwand& canvas) const;

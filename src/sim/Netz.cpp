@@ -29,16 +29,24 @@ TSubnet* TNetz::NeuesSubnetz(TRect rect) {
     return roh;
 }
 
+// The editor's history may keep a removed cable to bring it back: it is unplugged and shows
+// no message now, not only when it dies.
 void TNetz::EntferneKomponente(TKomponente* k) {
-    for (const auto& kabel : Kabelliste.EntferneVon(k))
+    for (const auto& kabel : Kabelliste.EntferneVon(k)) {
         kabel->SetEntfernt(true);
+        kabel->SetAktiv(false);
+        kabel->Abziehen();
+    }
     if (auto weg = Komponentenliste.Remove(k))
         weg->SetEntfernt(true);
 }
 
 void TNetz::EntferneKabel(TKabel* k) {
-    if (auto weg = Kabelliste.Remove(k))
+    if (auto weg = Kabelliste.Remove(k)) {
         weg->SetEntfernt(true);
+        weg->SetAktiv(false);
+        weg->Abziehen();
+    }
 }
 
 void TNetz::EntferneSubnetz(TSubnet* s) {

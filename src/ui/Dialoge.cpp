@@ -9,6 +9,7 @@
 #include <QMimeDatabase>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace verbundo {
 
@@ -129,6 +130,25 @@ QString TQtDialoge::Speichern(QWidget* owner, const QString& vorschlag, const QS
 bool TQtDialoge::Drucken(QWidget* owner, QPrinter& drucker) {
     QPrintDialog dialog(&drucker, owner);
     return dialog.exec() == QDialog::Accepted;
+}
+
+int TQtDialoge::Frage(QWidget* owner, const QString& text, const QStringList& knoepfe) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Verbundo"), text, QMessageBox::NoButton,
+                    owner);
+    QList<QAbstractButton*> liste;
+    for (qsizetype i = 0; i < knoepfe.size(); ++i) {
+        const bool letzter = i + 1 == knoepfe.size();
+        liste << box.addButton(knoepfe[i], letzter  ? QMessageBox::RejectRole
+                                           : i == 0 ? QMessageBox::AcceptRole
+                                                    : QMessageBox::DestructiveRole);
+    }
+    if (!liste.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(liste.front()));
+        box.setEscapeButton(liste.back());
+    }
+    box.exec();
+    const qsizetype i = liste.indexOf(box.clickedButton());
+    return static_cast<int>(i < 0 ? knoepfe.size() - 1 : i);
 }
 
 void TQtDialoge::Menue(QMenu* menue, const QPoint& global) {

@@ -32,6 +32,9 @@ public:
     // The print dialog for drucker; returns whether the learner chose to print. Where no one
     // can be asked, nothing is printed.
     virtual bool Drucken(QWidget*, QPrinter&) { return false; }
+    // A question box with these buttons; returns the index of the one chosen. Closing the box
+    // chooses the last.
+    virtual int Frage(QWidget* owner, const QString& text, const QStringList& knoepfe) = 0;
 };
 
 // The real dialogs: QMessageBox, QInputDialog, QFileDialog, each with exec().
@@ -46,6 +49,7 @@ public:
                       const QString& endung) override;
     void Menue(QMenu* menue, const QPoint& global) override;
     bool Drucken(QWidget* owner, QPrinter& drucker) override;
+    int Frage(QWidget* owner, const QString& text, const QStringList& knoepfe) override;
 
 private:
     QString LetzterOrdner;

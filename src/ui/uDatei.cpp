@@ -18,6 +18,9 @@ void TForm1::ToolButton6Click() {
 }
 
 void TForm1::LadeDatei(const QString& pfad) {
+    // Work restored from a crash is not thrown away unasked.
+    if (!Editor().DarfVerwerfen())
+        return;
     Editor().Lade(pfad.toStdString(), false);
     ZeigeWerkzeug();
 }

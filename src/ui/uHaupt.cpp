@@ -2,10 +2,12 @@
 
 #include "ui/uHaupt.h"
 
+#include "ui/Ablage.h"
 #include "ui/Anzeige.h"
 #include "ui/Dialoge.h"
 #include "ui/PufferLeinwand.h"
 #include "ui/TextSpeicher.h"
+#include "ui/Wiederherstellung.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -16,7 +18,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -94,6 +95,12 @@ public:
         return Dialoge.Speichern(&Form, Q(vorschlag), QString::fromUtf8(Filter), "nz")
             .toStdString();
     }
+    TAntwort Speicherfrage(const std::string& text) override {
+        const int a = Dialoge.Frage(&Form, Q(text),
+                                    {QStringLiteral("Speichern"), QStringLiteral("Verwerfen"),
+                                     QStringLiteral("Abbrechen")});
+        return a == 0 ? TAntwort::Speichern : a == 1 ? TAntwort::Verwerfen : TAntwort::Abbrechen;
+    }
 
 private:
     // "Alle Dateien" must show files without a dot too, which "*.*" does not outside Windows.
@@ -106,28 +113,6 @@ private:
     TDialoge& Dialoge;
 };
 
-// Saving through QSaveFile: the old file is replaced only by a complete new one.
-class TForm1::TFensterAblage : public TDateiablage {
-public:
-    void Schreibe(const std::string& pfad, const std::string& inhalt) override {
-        const QString name = Q(pfad);
-        QSaveFile datei(name);
-        if (!datei.open(QIODevice::WriteOnly))
-            throw EFehler("Cannot create file " + QDir::toNativeSeparators(name).toStdString());
-        const auto laenge = static_cast<qint64>(inhalt.size());
-        const bool geschrieben = datei.write(inhalt.data(), laenge) == laenge && datei.flush() &&
-                                 datei.error() == QFileDevice::NoError;
-        if (!geschrieben) {
-            // A short write (a full disk) still commits as success unless cancelled first.
-            datei.cancelWriting();
-            datei.commit();
-            throw EFehler("Stream write error");
-        }
-        if (!datei.commit())
-            throw EFehler("Stream write error");
-    }
-};
-
 TDateiablage& TForm1::Dateiablage() {
     return *Ablage;
 }
@@ -135,7 +120,7 @@ TDateiablage& TForm1::Dateiablage() {
 TForm1::TForm1(const TBilder& bilder, TDialoge& dialoge, TStarter& starter, QWidget* parent)
     : QWidget(parent), Bilder(bilder), Dialoge(dialoge), Starter(starter),
       Fragen(std::make_unique<TFensterFragen>(*this, dialoge)),
-      Ablage(std::make_unique<TFensterAblage>()),
+      Ablage(std::make_unique<TSichereAblage>()),
       EditorWert(std::make_unique<TEditor>(*Fragen, *Ablage)),
       Texte(std::make_unique<TTextSpeicher>()) {
     LadeWerkzeugbilder();
@@ -147,6 +132,7 @@ TForm1::TForm1(const TBilder& bilder, TDialoge& dialoge, TStarter& starter, QWid
     SetzeScrollMaxima();
     Verbinde();
     BaueKomfort();
+    BaueVerlauf();
 
     // Until the speed bar first moves, the timer runs slower than its label says.
     Timer1->start(500);

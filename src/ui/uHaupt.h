@@ -12,6 +12,7 @@
 #include <optional>
 
 class QAction;
+class QCloseEvent;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -29,6 +30,8 @@ namespace verbundo {
 class TAnzeige;
 class TBilder;
 class TDialoge;
+class TSichereAblage;
+class TWiederherstellung;
 class TStarter;
 class TTextSpeicher;
 
@@ -48,6 +51,9 @@ public:
 
     // Opens a file in place of the network, as "Öffnen" does after its dialog.
     void LadeDatei(const QString& pfad);
+    // Keeps unsaved work in a recovery file in the user's state folder and offers what a
+    // program that ended without closing left there.
+    void StarteWiederherstellung();
 
     // --- the view's events (TAnzeige), in view pixels ------------------------------------------
     void AnzeigePaint(QPainter& painter);
@@ -72,7 +78,12 @@ public:
 
 private:
     class TFensterFragen;
-    class TFensterAblage;
+
+    // Undo and redo, caption, unsaved-changes question, recovery file (uVerlauf.cpp).
+    void closeEvent(QCloseEvent* e) override;
+    void BaueVerlauf();
+    void ZeigeVerlauf();
+    void Sichere();
 
     void BaueLayout();
     void BaueWerkzeugleiste();
@@ -102,7 +113,7 @@ private:
     TDialoge& Dialoge;
     TStarter& Starter;
     std::unique_ptr<TFensterFragen> Fragen;
-    std::unique_ptr<TFensterAblage> Ablage;
+    std::unique_ptr<TSichereAblage> Ablage;
     std::unique_ptr<TEditor> EditorWert;
     std::unique_ptr<TTextSpeicher> Texte;
     QImage Puffer;
@@ -139,6 +150,12 @@ private:
     // What Puffer shows: the editor's state then, and whether messages were on it.
     std::optional<unsigned long long> GezeichneterStand;
     bool MitNachrichtenGezeichnet = false;
+    QToolButton* Rueckgaengig = nullptr;
+    QToolButton* Wiederholen = nullptr;
+    std::unique_ptr<TWiederherstellung> Sicherung;
+    QTimer* Sicherungstimer = nullptr;
+    qint64 ZuletztGesichert = 0;
+    bool Verworfen = false; // the session's end has already asked
 };
 
 } // namespace verbundo

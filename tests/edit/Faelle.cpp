@@ -3,12 +3,14 @@
 // must print exactly the same transcript again. VERBUNDO_FAELLE_NEU=1 writes the new
 // transcripts back (then read the changes before committing them).
 
+#include "Abbild.h"
 #include "diag/Konsole.h"
 #include "diag/Pruefung.h"
 #include "diag/RoutingAnzeige.h"
 #include "edit/Ansicht.h"
 #include "edit/Ausschnitt.h"
 #include "edit/Editor.h"
+#include "files/Einstellungen.h"
 #include "files/NetzDatei.h"
 #include "model/Fehler.h"
 
@@ -108,10 +110,15 @@ public:
         Schreib("speichern unter? " + Sichtbar(vorschlag));
         return std::exchange(Datei, {});
     }
+    TAntwort Speicherfrage(const std::string& text) override {
+        Schreib("speicherfrage: " + text);
+        return std::exchange(Speicherantwort, TAntwort::Abbrechen);
+    }
     void Schreibe(const std::string& pfad, const std::string& inhalt) override {
         if (AblageVoll)
             throw EFehler("Stream write error");
         Schreib("geschrieben: " + Sichtbar(pfad) + "," + Worte(inhalt.size(), "Bytes"));
+        std::ofstream(Temp + fs::path(pfad).filename().string(), std::ios::binary) << inhalt;
     }
 
     // Runs the case's commands and returns its transcript made anew.
@@ -333,7 +340,7 @@ private:
                     ::close(fd);
             }).detach();
         } else if (befehl == "ablage-voll") {
-            AblageVoll = true;
+            AblageVoll = !AblageVoll; // a second time: room again
         } else if (befehl == "netz") {
             try {
                 std::istringstream text(NetzdateiText(E.Netz()));
@@ -413,6 +420,38 @@ private:
             TAufzeichner mass([](const std::string&) {});
             const TRect r = Bildausschnitt(E.Netz(), mass);
             Schreib("ausschnitt" + Worte(r.Left, r.Top, r.Right, r.Bottom));
+        } else if (befehl == "rundreise") {
+            // The command, then undo and redo: each must give back the network exactly.
+            const std::string vorher = Abbild(E.Netz());
+            Fuehre(rest(), einzug);
+            const std::string nachher = Abbild(E.Netz());
+            const bool zurueck =
+                vorher != nachher && E.Rueckgaengig() && Abbild(E.Netz()) == vorher;
+            const bool vor = zurueck && E.Wiederholen() && Abbild(E.Netz()) == nachher;
+            Schreib(vorher == nachher ? "unverändert | " + E.Titel()
+                                      : std::string(vor ? "zurück und vor gleich" : "FALSCH") +
+                                            " | " + E.Titel());
+        } else if (befehl == "zurueck" || befehl == "vor" || befehl == "titel") {
+            if (befehl != "titel")
+                Schreib(befehl == "zurueck" ? (E.Rueckgaengig() ? "zurück" : "nichts zurück")
+                                            : (E.Wiederholen() ? "vor" : "nichts vor"));
+            Schreib(E.Titel() + " | zurück" + Worte(E.KannRueckgaengig()) + " | vor" +
+                    Worte(E.KannWiederholen()));
+        } else if (befehl == "antwort") {
+            // The answer to the next question, and the file its save dialog chooses.
+            const char* const antworten[] = {"speichern", "verwerfen", "abbrechen"};
+            w >> wort;
+            Speicherantwort = static_cast<TAntwort>(Nummer(antworten, wort));
+            Datei = rest();
+        } else if (befehl == "beenden") {
+            Schreib(E.DarfVerwerfen() ? "beendet" : "bleibt offen");
+        } else if (befehl == "schlicht") {
+            // The file as a reader that knows only the records reads it.
+            const std::string name = rest();
+            std::ifstream datei(fs::exists(Temp + name) ? Temp + name : Daten + name,
+                                std::ios::binary);
+            E.NetzZumAendern().Leeren();
+            LeseOhneEinstellungen(datei, E.NetzZumAendern());
         } else {
             throw std::runtime_error("unbekannter Befehl: " + zeile);
         }
@@ -426,6 +465,7 @@ private:
     std::string Datei;                  // for the next file dialog; empty: cancelled
     std::string ImHinweis;              // a command run while the next information box is open
     bool AblageVoll = false;
+    TAntwort Speicherantwort = TAntwort::Abbrechen;
     int Takt = 0;
 };
 

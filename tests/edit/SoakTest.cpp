@@ -2,6 +2,7 @@
 // a box is open; after every step the network must be sound. A failing seed is replayed with
 // VERBUNDO_SOAK_SEED=<seed>.
 
+#include "Abbild.h"
 #include "edit/Editor.h"
 #include "files/NetzDatei.h"
 #include "model/Fehler.h"
@@ -34,6 +35,7 @@ public:
     }
     std::string OeffnenWahl() override { return {}; }
     std::string SpeichernWahl(const std::string&) override { return {}; }
+    TAntwort Speicherfrage(const std::string&) override { return TAntwort::Abbrechen; }
     void Schreibe(const std::string&, const std::string&) override {}
 
     void Schritt() {
@@ -117,6 +119,25 @@ TEST(Soak, ZufaelligesBearbeitenHaeltDasNetzHeil) {
     EXPECT_GT(geraete, 10);
     EXPECT_GT(kabel, 5);
     EXPECT_GT(soak.Fehler_, 0);
+}
+
+TEST(Soak, RueckgaengigBisZumAnfangGibtDasGeoeffneteNetz) {
+    for (unsigned saat : {1u, 2u, 3u}) {
+        TSoak soak(saat);
+        soak.E.Lade(VERBUNDO_TESTDATA "/stern.nz", false);
+        const std::string anfang = Abbild(soak.E.Netz());
+        for (int i = 0; i < 90; ++i)
+            soak.Schritt();
+        soak.E.Lasse(TTaste::Mitte, -1, -1);
+        const std::string ende = Abbild(soak.E.Netz());
+        while (soak.E.Rueckgaengig()) {
+        }
+        EXPECT_EQ(Abbild(soak.E.Netz()), anfang) << "seed " << saat;
+        EXPECT_FALSE(soak.E.Ungespeichert());
+        while (soak.E.Wiederholen()) {
+        }
+        EXPECT_EQ(Abbild(soak.E.Netz()), ende) << "seed " << saat;
+    }
 }
 
 } // namespace

@@ -36,6 +36,8 @@ public:
     std::deque<QString> Eingaben, OeffnenAntworten, SpeichernAntworten;
     std::vector<QStringList> MenueAufrufe; // visible items each time the menu opened
     std::deque<QString> MenueWahl;         // item to trigger; empty = close without a choice
+    std::vector<QString> Fragen;
+    std::deque<int> FrageAntworten; // index of the button; empty = the last (closed)
 
     static QString Nimm(std::deque<QString>& q, const QString& sonst = {}) {
         if (q.empty())
@@ -58,6 +60,13 @@ public:
     bool Drucken(QWidget*, QPrinter& drucker) override {
         drucker.setOutputFileName(DruckPdf);
         return !DruckPdf.isEmpty();
+    }
+    int Frage(QWidget*, const QString& text, const QStringList& knoepfe) override {
+        Fragen.push_back(text + " | " + knoepfe.join(QLatin1Char('/')));
+        const int a = FrageAntworten.empty() ? int(knoepfe.size()) - 1 : FrageAntworten.front();
+        if (!FrageAntworten.empty())
+            FrageAntworten.pop_front();
+        return a;
     }
     void Menue(QMenu* menue, const QPoint&) override {
         QStringList sichtbar;

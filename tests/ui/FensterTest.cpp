@@ -80,7 +80,8 @@ TEST_F(Fenster, MausWerkzeugeUndMenueGehenDurchDieAnsichtZumEditor) {
     QTest::keyClick(F->windowHandle(), Qt::Key_Space);
     EXPECT_TRUE(F->isVisible());
 
-    // A load selects the move tool, and its button shows it.
+    // A load (the drawing discarded) selects the move tool, and its button shows it.
+    F.Dialoge.FrageAntworten = {1};
     F.Dialoge.OeffnenAntworten = {VERBUNDO_TESTDATA "/beispiel.nz"};
     F.Teil<QToolButton>("ToolButton5")->click();
     EXPECT_EQ(F.E().Netz().Komponentenliste.Count(), 4);
@@ -131,7 +132,7 @@ TEST_F(Fenster, NurEinVeraendertesBildWirdNeuGemalt) {
     auto* a = n.Neu<TComputer>(100, 100);
     n.Verbinde(a, n.Neu<TComputer>(300, 100));
     F.Teil<QTimer>("Timer1")->start(5);
-    QTest::qWait(50);
+    QTest::qWait(500);
     F.Anzeige()->installEventFilter(&zaehler);
     QTest::qWait(100);
     EXPECT_EQ(zaehler.Gemalt, 0);
