@@ -2,6 +2,8 @@
 
 #include "Editor.h"
 
+#include <utility>
+
 namespace verbundo {
 
 TReaktion TEditor::Abbrechen() {
@@ -17,6 +19,9 @@ TReaktion TEditor::Abbrechen() {
     // A cable or subnet being drawn exists only as the gesture: ending it drops it.
     ModusWert = 0;
     Abgebrochen = true;
+    // The drag's step ends here, with nothing changed, so it leaves no step behind.
+    if (std::exchange(ZugOffen, false))
+        Beende();
     Veraendert();
     return {true, false};
 }
