@@ -1,5 +1,6 @@
 #include "Befehle.h"
 
+#include "../diag/Befunde.h"
 #include "../diag/Pruefung.h"
 #include "../diag/RoutingAnzeige.h"
 #include "../files/NetzDatei.h"
@@ -26,6 +27,8 @@ int Pruefen(const TAufruf& aufruf, std::ostream& aus) {
             const TNetz netz = LadeNetzdatei(datei);
             const long long fehler = ZaehleKonfigurationsfehler(netz);
             aus << datei << ": " << Pruefbericht(fehler) << '\n';
+            if (aufruf.Erklaeren)
+                ErklaerePruefung(netz, [&](const TBefund& b) { aus << "  " << b.Text << '\n'; });
             if (fehler > 0 && status == 0)
                 status = 1;
         } catch (const EFehler& e) {

@@ -153,6 +153,8 @@ void TEditor::SendeNachricht() {
     if (TKomponente* ziel = liste.FindeIP(text))
         NetzWert.Nachrichtenliste.Add(
             std::make_unique<TNachricht>(sender, liste.ZeigerVon(ziel), "Testnachricht"));
+    else
+        NetzWert.Nachrichtenliste.KeinZiel(text);
 }
 
 void TEditor::Oeffnen(bool hinzufuegen) {

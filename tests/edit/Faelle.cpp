@@ -3,6 +3,7 @@
 // must print exactly the same transcript again. VERBUNDO_FAELLE_NEU=1 writes the new
 // transcripts back (then read the changes before committing them).
 
+#include "diag/Befunde.h"
 #include "diag/Konsole.h"
 #include "diag/Pruefung.h"
 #include "diag/RoutingAnzeige.h"
@@ -240,6 +241,14 @@ private:
                     (weitere ? " (+" + std::to_string(weitere) + ")" : ""));
         }
     }
+    void Markiert() {
+        const TBildzustand z = E.Bildzustand();
+        std::vector<int> geraete;
+        for (const TKomponente* k : z.Markiert)
+            geraete.push_back(E.Netz().Komponentenliste.IndexVon(k));
+        Schreib(Zustand({true, false}) + " | markiert" + Liste(geraete) + " | subnetz " +
+                std::to_string(E.Netz().Subnetzliste.IndexVon(z.MarkiertesSubnetz)));
+    }
     void Fuehre(const std::string& zeile, const std::string& einzug) {
         const std::string altEinzug = std::exchange(Einzug, einzug);
         std::istringstream w(zeile);
@@ -387,6 +396,19 @@ private:
             const auto z = E.Bildzustand();
             Schreib("start" + Worte(z.Startpunkt.x, z.Startpunkt.y) + " | ende" +
                     Worte(z.Endpunkt.x, z.Endpunkt.y));
+        } else if (befehl == "befunde") {
+            const TErklaerung& e = E.Pruefe();
+            Schreib(Pruefbericht(e.Anzahl));
+            for (const TBefund& b : e.Befunde)
+                Schreib("  " + b.Text);
+        } else if (befehl == "zeige-befund") {
+            const auto punkt = E.ZeigeBefund(static_cast<std::size_t>(zahl()));
+            Schreib(punkt ? "zeige" + Worte(punkt->x, punkt->y) : "nichts zu zeigen");
+            Markiert();
+        } else if (befehl == "protokoll") {
+            for (const std::string& z : E.Protokoll().Zeilen(Gelesen))
+                Schreib(z);
+            Gelesen = E.Protokoll().Geschrieben();
         } else {
             throw std::runtime_error("unbekannter Befehl: " + zeile);
         }
@@ -401,6 +423,7 @@ private:
     std::string ImHinweis;              // a command run while the next information box is open
     bool AblageVoll = false;
     int Takt = 0;
+    unsigned long long Gelesen = 0; // log events already shown
 };
 
 class Faelle : public testing::TestWithParam<std::string> {};
