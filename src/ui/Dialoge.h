@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QMenu;
 class QWidget;
 
@@ -27,6 +29,14 @@ public:
                               const QString& endung) = 0;
     // Opens the context menu at a screen position and runs the chosen command.
     virtual void Menue(QMenu* menue, const QPoint& global) = 0;
+    // The configuration test's information box. With findings, its details list them, and
+    // choosing one calls gewaehlt with its number while the box stays open.
+    virtual void Pruefergebnis(QWidget* owner, const QString& text, const QStringList& befunde,
+                               const std::function<void(int)>& gewaehlt) {
+        (void)befunde;
+        (void)gewaehlt;
+        Information(owner, text);
+    }
 };
 
 // The real dialogs: QMessageBox, QInputDialog, QFileDialog, each with exec().
@@ -40,6 +50,8 @@ public:
     QString Speichern(QWidget* owner, const QString& vorschlag, const QString& filter,
                       const QString& endung) override;
     void Menue(QMenu* menue, const QPoint& global) override;
+    void Pruefergebnis(QWidget* owner, const QString& text, const QStringList& befunde,
+                       const std::function<void(int)>& gewaehlt) override;
 
 private:
     QString LetzterOrdner;

@@ -84,6 +84,8 @@ private:
     void ShowRoutingClick();
     void RemoveRoutingClick();
     void StarteKonsole(const TKonsolenBefehl& befehl);
+    void ZeigeBefund(int nr);
+    void BaueProtokoll();
 
     const TBilder& Bilder;
     TDialoge& Dialoge;
@@ -121,6 +123,8 @@ private:
     QAction* Menuepunkte[MenuepunktAnzahl] = {};
     QAction* ShowRouting = nullptr;
     QAction* RemoveRouting = nullptr;
+    QToolButton* BProtokoll = nullptr; // shows and hides the message log
+    QWidget* Protokollfenster = nullptr;
     // A tick is queued and has not started yet.
     bool TaktAngefordert = false;
 };
