@@ -6,10 +6,11 @@
 
 namespace verbundo::test {
 
-// A whole-school drawing: switches (a tenth of them routers) spread over the surface, each
-// end device cabled to its nearest switch, and the remaining cables between each switch and
-// one of its nearer neighbours. Exactly geraete devices and kabel cables.
-inline void BaueGrossnetz(TNetz& netz, std::uint32_t saat, int geraete, int switches, int kabel) {
+// A whole-school drawing: switches (a tenth of them routers, unless ohneRouter) spread over the
+// surface, each end device cabled to its nearest switch, and the remaining cables between each
+// switch and one of its nearer neighbours. Exactly geraete devices and kabel cables.
+inline void BaueGrossnetz(TNetz& netz, std::uint32_t saat, int geraete, int switches, int kabel,
+                          bool ohneRouter = false) {
     std::mt19937 zufall(saat);
     const auto wuerfel = [&](int n) {
         return static_cast<int>(zufall() % static_cast<unsigned>(n));
@@ -17,7 +18,7 @@ inline void BaueGrossnetz(TNetz& netz, std::uint32_t saat, int geraete, int swit
     std::vector<TSwitch*> sw;
     for (int i = 0; i < switches; ++i) {
         const int x = wuerfel(3000), y = wuerfel(3000);
-        if (i % 10 == 9) {
+        if (i % 10 == 9 && !ohneRouter) {
             auto* r = netz.Neu<TRouter>(x, y);
             r->SetIPText("10." + std::to_string(i) + ".0.1");
             r->SetIP2Text("172.16." + std::to_string(i) + ".1");

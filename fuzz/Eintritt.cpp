@@ -42,17 +42,15 @@ void Lies(const std::string& text, TNetz& netz) {
     LeseNetzdatei(ein, netz);
 }
 
-// The error must name one of the dot-separated fields. what() is a C string, so a field with
-// a NUL byte shows only up to it.
+// The error must name one of the dot-separated fields, quoted short and visibly.
 bool NenntEinFeld(const std::string& text, const std::string& meldung) {
+    if (meldung.size() > 500 || Sichtbar(meldung) != meldung)
+        return false;
     std::size_t anfang = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
         if (i < text.size() && text[i] != '.')
             continue;
-        std::string erwartet =
-            "'" + text.substr(anfang, i - anfang) + "' is not a valid integer value";
-        erwartet.resize(std::min(erwartet.size(), erwartet.find('\0')));
-        if (meldung == erwartet)
+        if (meldung == KeineGanzzahl(std::string_view(text).substr(anfang, i - anfang)).what())
             return true;
         anfang = i + 1;
     }
@@ -66,10 +64,13 @@ void LeserEintritt(const std::uint8_t* daten, std::size_t groesse) {
     TNetz netz;
     try {
         Lies(text, netz);
-    } catch (const EFehler&) {
+    } catch (const EFehler& e) {
         Verlange(netz.Komponentenliste.Count() == 0 && netz.Kabelliste.Count() == 0 &&
                      netz.Subnetzliste.Count() == 0,
                  "a failed read left something behind");
+        const std::string meldung = e.what();
+        Verlange(meldung.size() <= 500 && Sichtbar(meldung) == meldung,
+                 "error text too long or not visible: " + meldung);
         return;
     }
     netz.BerechneRouting();

@@ -23,18 +23,29 @@ TKomponente& Geraet(const TNetz& netz, const std::string& nummer) {
 int Pruefen(const TAufruf& aufruf, std::ostream& aus) {
     int status = 0;
     for (const std::string& datei : aufruf.Worte) {
+        // Whatever goes wrong with one file (out of memory included), the others are checked.
+        std::string zeile;
         try {
             const TNetz netz = LadeNetzdatei(datei);
             const long long fehler = ZaehleKonfigurationsfehler(netz);
-            aus << datei << ": " << Pruefbericht(fehler) << '\n';
-            if (aufruf.Erklaeren)
+            zeile = Pruefbericht(fehler);
+            if (aufruf.Erklaeren) {
+                // Findings can run into millions: printed as they come, not gathered.
+                aus << Sichtbar(datei) << ": " << zeile << '\n';
+                zeile.clear();
                 ErklaerePruefung(netz, [&](const TBefund& b) { aus << "  " << b.Text << '\n'; });
+            }
             if (fehler > 0 && status == 0)
                 status = 1;
-        } catch (const EFehler& e) {
-            aus << datei << ": " << e.what() << '\n';
+        } catch (const std::exception& e) {
+            zeile = Fehlertext(e);
+            status = 2;
+        } catch (...) {
+            zeile = Fehlertext();
             status = 2;
         }
+        if (!zeile.empty())
+            aus << Sichtbar(datei) << ": " << zeile << '\n';
     }
     return status;
 }

@@ -22,28 +22,39 @@ int Fuehre(const TAufruf& a) {
     return Ausgeben(a, std::cout);
 }
 
+// Output that cannot be written (a full disk, a closed pipe) must not pass for success.
+int Ausgegeben(int status) {
+    if (std::cout.flush())
+        return status;
+    std::cerr << "verbundo-cli: Stream write error\n";
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> argumente(argv + 1, argv + argc);
     if (argumente.size() == 1 && (argumente[0] == "--help" || argumente[0] == "-h")) {
         std::cout << Hilfe;
-        return std::cout.flush() ? 0 : 2;
+        return Ausgegeben(0);
     }
     TAufruf aufruf;
+    std::string fehler;
     try {
         aufruf = LeseAufruf(argumente);
-        const int status = Fuehre(aufruf);
-        std::cout.flush();
-        return status;
+        return Ausgegeben(Fuehre(aufruf));
     } catch (const EAufruf& e) {
         std::cout.flush();
         std::cerr << "verbundo-cli: " << e.what() << "\n\n" << Hilfe;
-    } catch (const EFehler& e) {
-        std::cout.flush();
-        std::cerr << aufruf.Worte.front() << ": " << e.what() << '\n';
+        return 2;
     } catch (const std::exception& e) {
-        std::cerr << "verbundo-cli: " << e.what() << '\n';
+        fehler = Fehlertext(e);
+    } catch (...) {
+        fehler = Fehlertext();
     }
+    // Reading the file, or anything after it, failed.
+    std::cout.flush();
+    const std::string wer = aufruf.Worte.empty() ? "verbundo-cli" : Sichtbar(aufruf.Worte.front());
+    std::cerr << wer << ": " << fehler << '\n';
     return 2;
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <unordered_set>
 
 namespace verbundo {
 
@@ -34,13 +33,20 @@ std::string RouterAdresse(const TKomponente& start, const TRouter& router) {
 std::string Urteil(const TKomponente& start, const TKomponente& ziel) {
     const TKomponente* hop = &start;
     const TKabel* kabel = start.NaechstesKabel(ziel);
-    // Devices sharing an address can send the walk round in a circle; it ends where it
-    // would repeat itself.
-    std::unordered_set<const TKomponente*> besucht{hop};
+    // Devices sharing an address can send the walk round in a circle. Each step depends on
+    // the device alone, so a walk that comes back to a device goes round for ever: Brent's
+    // test notices the circle within two rounds, without remembering every device passed.
+    const TKomponente* merke = hop;
+    std::size_t runde = 1, schritte = 0;
     while (hop != &ziel && !(hop != &start && hop->Art() == TArt::Router) && kabel) {
         hop = kabel->GetA() == hop ? kabel->GetB() : kabel->GetA();
-        if (!hop || !besucht.insert(hop).second)
+        if (!hop || hop == merke)
             return "keine Verbindung";
+        if (++schritte == runde) {
+            merke = hop;
+            runde *= 2;
+            schritte = 0;
+        }
         kabel = hop->NaechstesKabel(ziel);
     }
     if (hop == &ziel)

@@ -166,17 +166,13 @@ void TEditor::Oeffnen(bool hinzufuegen) {
 bool TEditor::Lade(const std::string& pfad, bool hinzufuegen) {
     Veraendert();
     return Sicher([&] {
-        // The whole file into a network of its own first: a load that fails loses nothing.
-        TNetz frisch;
-        LeseNetzdateiVon(pfad, frisch, hinzufuegen ? &NetzWert.Komponentenliste : nullptr);
+        // A load that fails, out of memory included, leaves the network as it was.
+        LadeInNetz(pfad, NetzWert, hinzufuegen);
         if (!hinzufuegen) {
-            NetzWert.Leeren();
             LeereAuswahl();
             ModusWert = 0;
         }
-        NetzWert.Anhaengen(std::move(frisch));
         DateinameWert = pfad;
-        BerechneRouting();
         WerkzeugWert = TWerkzeug::Verschieben;
     });
 }

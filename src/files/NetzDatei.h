@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 
@@ -15,21 +16,28 @@ void SchreibeNetzdatei(const TNetz& netz, std::ostream& aus);
 // The same bytes as a string; raises the same error for a number that does not fit.
 std::string NetzdateiText(const TNetz& netz);
 
-// Reads the whole stream into a network of its own and, only when every record was read,
-// appends that network to netz; on an error netz (and vorhanden) stay exactly as they were.
+// Larger files are refused unread: a classroom network takes a few kilobytes.
+constexpr std::uint64_t MaxDateigroesse = std::uint64_t{64} << 20;
+
+// Reads the stream into a network of its own and, only when every record was read, appends
+// that network to netz; on an error netz (and vorhanden) stay exactly as they were.
 // Cable indices count from Base = the number of devices in vorhanden (none: Base 0): an index
 // below Base names a device of vorhanden (the add button joins new cables to devices already
 // drawn), the others name the file's own devices. vorhanden may be &netz.Komponentenliste.
-// Raises EFehler with "'%s' is not a valid integer value" or "List index out of bounds (%d)".
-// Does not compute routing tables.
+// Raises EFehler with "'%s' is not a valid integer value", "List index out of bounds (%d)"
+// or DateiZuGross beyond MaxDateigroesse bytes. Does not compute routing tables.
 void LeseNetzdatei(std::istream& ein, TNetz& netz, const TKompList* vorhanden = nullptr);
 
-// Opens the file and reads it as LeseNetzdatei does. Raises EFehler("Cannot open file <pfad>")
-// or the reader's errors.
-void LeseNetzdateiVon(const std::string& pfad, TNetz& netz, const TKompList* vorhanden = nullptr);
+// Reads the regular file pfad (checked without blocking, see DateiQuelle) into a fresh
+// network, as LeseNetzdatei does. Raises "Cannot open file <pfad>" and the reader's errors.
+TNetz OeffneNetzdatei(const std::string& pfad, const TKompList* vorhanden = nullptr);
 
-// Opens the file and reads it into a fresh network, then computes all routing tables: what
-// "Öffnen" loads. Raises EFehler("Cannot open file <pfad>") or the reader's errors.
+// OeffneNetzdatei, then all routing tables: what the command-line tool loads.
 TNetz LadeNetzdatei(const std::string& pfad);
+
+// "Öffnen" (hinzufuegen false: the file's network replaces netz, messages included) and the
+// add button (it is appended). Reads the file and computes the routing tables of the result
+// before netz is given up: on any failure, out of memory included, netz is exactly as it was.
+void LadeInNetz(const std::string& pfad, TNetz& netz, bool hinzufuegen);
 
 } // namespace verbundo

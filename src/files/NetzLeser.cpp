@@ -2,28 +2,68 @@
 
 #include "../model/Fehler.h"
 #include "../sim/Netz.h"
+#include "Quelle.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstring>
 #include <string_view>
+#include <type_traits>
+#include <vector>
 
 namespace verbundo {
 
 namespace {
 
+// The input a block at a time: no copy of the whole file is ever held, and what is read is
+// counted against the size limit (a stream or a growing file has no size to check first).
+class TEingabe {
+public:
+    explicit TEingabe(TQuelle& quelle) : Quelle(quelle), Puffer(std::size_t{1} << 16) {}
+
+    // The number of bytes ahead: at least n, unless the input ends before.
+    std::size_t Vorrat(std::size_t n) {
+        if (Ende - Pos < n && !Schluss)
+            Fuelle(n);
+        return Ende - Pos;
+    }
+    char operator[](std::size_t i) const { return Puffer[Pos + i]; }
+    // Valid until the next Vorrat.
+    std::string_view Sicht(std::size_t n) const { return {Puffer.data() + Pos, n}; }
+    void Weiter(std::size_t n) { Pos += n; }
+
+private:
+    void Fuelle(std::size_t n) {
+        std::memmove(Puffer.data(), Puffer.data() + Pos, Ende - Pos);
+        Ende -= Pos;
+        Pos = 0;
+        while (Ende < n && !Schluss) {
+            const std::size_t k = Quelle.Lies(Puffer.data() + Ende, Puffer.size() - Ende);
+            Schluss = k == 0;
+            Ende += k;
+            Gelesen += k;
+            if (Gelesen > MaxDateigroesse)
+                throw DateiZuGross(MaxDateigroesse);
+        }
+    }
+
+    TQuelle& Quelle;
+    std::vector<char> Puffer;
+    std::size_t Pos = 0, Ende = 0;
+    std::uint64_t Gelesen = 0;
+    bool Schluss = false;
+};
+
 // Fixed columns: numbers are counted off five characters at a time, separators are skipped
 // unseen, and only texts look for their end.
 class TLeser {
 public:
-    TLeser(std::string_view text, const TKompList* vorhanden, TNetz& netz)
-        : Text(text), Vorhanden(vorhanden), Netz(netz),
+    TLeser(TQuelle& quelle, const TKompList* vorhanden, TNetz& netz)
+        : Ein(quelle), Vorhanden(vorhanden), Netz(netz),
           Base(vorhanden ? static_cast<long long>(vorhanden->Count()) : 0) {}
 
     void LeseAlles() {
-        while (Text.size() - Pos >= 5) {
-            const char art = Text[Pos];
-            Pos += 5;
+        while (Ein.Vorrat(5) >= 5) {
+            const char art = Ein[0];
+            Ein.Weiter(5);
             switch (art) {
             case 'C':
                 Geraet(TArt::Computer);
@@ -51,28 +91,36 @@ public:
 
 private:
     void Ueberspringe() {
-        if (Pos < Text.size())
-            ++Pos;
+        if (Ein.Vorrat(1) > 0)
+            Ein.Weiter(1);
     }
 
     int Zahl() {
+        const std::size_t da = Ein.Vorrat(5);
         // A file cut off inside a field is as wrong as a field with a letter in it.
-        if (Text.size() - Pos < 5) {
-            const std::string rest(Text.substr(Pos));
-            Pos = Text.size();
+        if (da < 5) {
+            const std::string rest(Ein.Sicht(da));
+            Ein.Weiter(da);
             throw KeineGanzzahl(rest);
         }
-        const std::string_view feld = Text.substr(Pos, 5);
-        Pos += 5;
+        const std::string_view feld = Ein.Sicht(5);
+        Ein.Weiter(5);
         return StrToInt(feld);
     }
 
     std::string Wort() {
-        const std::size_t anfang = Pos;
-        while (Pos < Text.size() && Text[Pos] != ',' && Text[Pos] != '\r')
-            ++Pos;
-        std::string wort(Text.substr(anfang, Pos - anfang));
-        Ueberspringe();
+        std::string wort;
+        for (std::size_t da = Ein.Vorrat(1); da > 0; da = Ein.Vorrat(1)) {
+            std::size_t i = 0;
+            while (i < da && Ein[i] != ',' && Ein[i] != '\r')
+                ++i;
+            wort.append(Ein.Sicht(i));
+            if (i < da) {
+                Ein.Weiter(i + 1); // the end mark is consumed, not kept
+                break;
+            }
+            Ein.Weiter(i);
+        }
         return wort;
     }
 
@@ -126,8 +174,7 @@ private:
         Ueberspringe();
     }
 
-    std::string_view Text;
-    std::size_t Pos = 0;
+    TEingabe Ein;
     const TKompList* Vorhanden;
     TNetz& Netz;
     const long long Base;
@@ -136,31 +183,44 @@ private:
 } // namespace
 
 void LeseNetzdatei(std::istream& ein, TNetz& netz, const TKompList* vorhanden) {
-    const std::string inhalt{std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
     // On an error the half-read network dies here, and with it every cable it had plugged
     // into a device of vorhanden.
     TNetz frisch;
-    TLeser(inhalt, vorhanden, frisch).LeseAlles();
+    TLeser(*StromQuelle(ein), vorhanden, frisch).LeseAlles();
     netz.Anhaengen(std::move(frisch));
 }
 
-void LeseNetzdateiVon(const std::string& pfad, TNetz& netz, const TKompList* vorhanden) {
-    std::error_code egal;
-    // A folder opens as an empty stream on some systems, and opening a FIFO or a device can
-    // wait for ever: only regular files are opened.
-    std::ifstream datei;
-    if (std::filesystem::is_regular_file(pfad, egal))
-        datei.open(pfad, std::ios::binary);
-    if (!datei.is_open())
-        throw EFehler("Cannot open file " + pfad);
-    LeseNetzdatei(datei, netz, vorhanden);
+TNetz OeffneNetzdatei(const std::string& pfad, const TKompList* vorhanden) {
+    const auto quelle = DateiQuelle(pfad, MaxDateigroesse);
+    TNetz netz;
+    TLeser(*quelle, vorhanden, netz).LeseAlles();
+    return netz;
 }
 
 TNetz LadeNetzdatei(const std::string& pfad) {
-    TNetz netz;
-    LeseNetzdateiVon(pfad, netz);
+    TNetz netz = OeffneNetzdatei(pfad);
     netz.BerechneRouting();
     return netz;
+}
+
+void LadeInNetz(const std::string& pfad, TNetz& netz, bool hinzufuegen) {
+    TNetz frisch = OeffneNetzdatei(pfad, hinzufuegen ? &netz.Komponentenliste : nullptr);
+    if (!hinzufuegen) {
+        // The tables come out the same in the fresh network, and a failure there touches
+        // nothing of netz.
+        frisch.BerechneRouting();
+        netz.Nachrichtenliste.Clear();
+        netz.Tausche(frisch);
+        return; // the old network dies with frisch
+    }
+    const TNetz::TStand vorher = netz.Stand();
+    netz.Anhaengen(std::move(frisch));
+    try {
+        netz.BerechneRouting();
+    } catch (...) {
+        netz.ZurueckAuf(vorher);
+        throw;
+    }
 }
 
 } // namespace verbundo

@@ -4,14 +4,6 @@
 
 namespace verbundo {
 
-EFehler KeineGanzzahl(const std::string& feld) {
-    return EFehler("'" + feld + "' is not a valid integer value");
-}
-
-EFehler IndexFehler(long long index) {
-    return EFehler("List index out of bounds (" + std::to_string(index) + ")");
-}
-
 std::string IPToStr(TAdresse wert) {
     std::string text;
     for (int i = 0; i < 4; ++i) {
@@ -37,7 +29,7 @@ int HexZiffer(char c) {
 } // namespace
 
 std::int32_t StrToInt(std::string_view text) {
-    const auto fehler = [&] { return KeineGanzzahl(std::string(text)); };
+    const auto fehler = [&] { return KeineGanzzahl(text); };
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;

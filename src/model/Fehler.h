@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstddef>
+#include <exception>
+#include <limits>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace verbundo {
 
@@ -12,9 +16,23 @@ public:
     explicit EFehler(const std::string& text) : std::runtime_error(text) {}
 };
 
-// "'%s' is not a valid integer value"
-EFehler KeineGanzzahl(const std::string& feld);
+// A text from outside (a file, a path) as an error may quote it: at most hoechstens
+// characters, then "…"; a NUL byte as \0 and a byte that is not part of valid UTF-8 as \xHH,
+// so the result is valid UTF-8, never hides behind a NUL and never floods a message box.
+std::string Sichtbar(std::string_view text,
+                     std::size_t hoechstens = std::numeric_limits<std::size_t>::max());
+
+// "'%s' is not a valid integer value", quoting at most the first 100 characters.
+EFehler KeineGanzzahl(std::string_view feld);
 // "List index out of bounds (%d)"
 EFehler IndexFehler(long long index);
+// "Cannot open file %s"
+EFehler OeffnenFehler(std::string_view pfad);
+
+// What the user is told about any failure of a command: an EFehler's own text, a German text
+// for exhausted memory or for anything else.
+std::string Fehlertext(const std::exception& e);
+// The same for something that is not even a std::exception.
+std::string Fehlertext();
 
 } // namespace verbundo

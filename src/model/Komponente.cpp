@@ -2,6 +2,7 @@
 
 #include "Fehler.h"
 #include "Kabel.h"
+#include "RoutenIndex.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -92,6 +93,10 @@ void TDrucker::Empfange(const TNachricht&, TMelder* melder) const {
 }
 
 TKabel* TRoutingList::FindeKabel(TAdresse adresse) const {
+    if (Index) {
+        const auto p = static_cast<std::size_t>(Index->Position(adresse, IndexKnoten));
+        return p < Routen.size() ? Routen[p].Kabel.lock().get() : nullptr;
+    }
     for (auto it = Routen.rbegin(); it != Routen.rend(); ++it)
         if (it->Ziel == adresse)
             return it->Kabel.lock().get();
@@ -99,6 +104,7 @@ TKabel* TRoutingList::FindeKabel(TAdresse adresse) const {
 }
 
 void TRoutingList::Kuerze(int anzahl) {
+    Index.reset();
     if (anzahl >= 0 && static_cast<std::size_t>(anzahl) < Routen.size())
         Routen.erase(Routen.begin() + anzahl, Routen.end());
 }

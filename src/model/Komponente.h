@@ -12,6 +12,7 @@ namespace verbundo {
 
 class TKabel;
 class TKabelList;
+class TRoutenIndex;
 class TKompList;
 class TNachricht;
 class TKomponente;
@@ -148,20 +149,27 @@ struct TRoute {
 
 class TRoutingList {
 public:
-    void Leeren() { Routen.clear(); }
+    void Leeren() {
+        Routen.clear();
+        Index.reset();
+    }
     void Add(TAdresse ziel, const std::shared_ptr<TKabel>& kabel) {
         Routen.emplace_back(ziel, kabel);
+        Index.reset();
     }
     // The cable of the last route for exactly this address, or none (also when that cable has
-    // been destroyed since).
+    // been destroyed since). Constant time in a table that the computation of all tables
+    // wrote; other tables are scanned.
     TKabel* FindeKabel(TAdresse adresse) const;
     int Count() const { return static_cast<int>(Routen.size()); }
     const TRoute& GetRoute(int index) const { return Routen.at(static_cast<std::size_t>(index)); }
     void Reserviere(std::size_t n) { Routen.reserve(n); }
     // Rebuilding a table in place, as Leeren followed by Add in index order would: route index
     // (at most Count) becomes ziel on kabel. A route that keeps its cable is not touched
-    // again, so an unchanged table costs no reference counting.
+    // again, so an unchanged table costs no reference counting. Cannot fail while Count stays
+    // within what was reserved.
     void Ersetze(int index, TAdresse ziel, const std::shared_ptr<TKabel>& kabel) {
+        Index.reset();
         const auto i = static_cast<std::size_t>(index);
         if (i >= Routen.size()) {
             Routen.emplace_back(ziel, kabel);
@@ -176,9 +184,16 @@ public:
     }
     // Drops the routes from index anzahl on.
     void Kuerze(int anzahl);
+    // The table as written now is the one of knoten in index; any change drops the index.
+    void SetzeIndex(std::shared_ptr<const TRoutenIndex> index, int knoten) noexcept {
+        Index = std::move(index);
+        IndexKnoten = knoten;
+    }
 
 private:
     std::vector<TRoute> Routen;
+    std::shared_ptr<const TRoutenIndex> Index;
+    int IndexKnoten = -1;
 };
 
 class TSwitch : public TKomponente {

@@ -47,6 +47,12 @@ public:
     }
 
     void Add(Zeiger objekt) { Liste.push_back(std::move(objekt)); }
+    void Reserviere(int n) { Liste.reserve(static_cast<std::size_t>(n)); }
+    // Drops the objects from position n on.
+    void Kuerze(int n) noexcept {
+        while (Count() > n)
+            Liste.pop_back();
+    }
     // Takes the object out of the list and hands it to the caller, who decides its lifetime.
     Zeiger Remove(const T* objekt) {
         const auto it = std::find_if(Liste.begin(), Liste.end(),

@@ -61,6 +61,10 @@ void TNetz::Leeren() {
 }
 
 void TNetz::Anhaengen(TNetz&& other) {
+    // Room first: copying the pointers in cannot fail then.
+    Komponentenliste.Reserviere(Komponentenliste.Count() + other.Komponentenliste.Count());
+    Kabelliste.Reserviere(Kabelliste.Count() + other.Kabelliste.Count());
+    Subnetzliste.Reserviere(Subnetzliste.Count() + other.Subnetzliste.Count());
     for (const auto& k : other.Komponentenliste)
         Komponentenliste.Add(k);
     for (const auto& k : other.Kabelliste)
@@ -70,6 +74,18 @@ void TNetz::Anhaengen(TNetz&& other) {
     other.Subnetzliste.Clear();
     other.Kabelliste.Clear();
     other.Komponentenliste.Clear();
+}
+
+void TNetz::Tausche(TNetz& other) noexcept {
+    std::swap(Komponentenliste, other.Komponentenliste);
+    std::swap(Kabelliste, other.Kabelliste);
+    std::swap(Subnetzliste, other.Subnetzliste);
+}
+
+void TNetz::ZurueckAuf(const TStand& stand) noexcept {
+    Kabelliste.Kuerze(stand.Kabel);
+    Komponentenliste.Kuerze(stand.Geraete);
+    Subnetzliste.Kuerze(stand.Subnetze);
 }
 
 } // namespace verbundo

@@ -53,8 +53,21 @@ public:
 
     // Discards messages, cables, devices and subnets, in that order.
     void Leeren();
-    // Moves everything of other behind what is here; other's cables keep their ends.
+    // Moves everything of other behind what is here; other's cables keep their ends. All or
+    // nothing: out of memory leaves both as they were.
     void Anhaengen(TNetz&& other);
+    // Exchanges devices, cables and subnets (not the messages) with other.
+    void Tausche(TNetz& other) noexcept;
+
+    // The list lengths, to go back to after Anhaengen.
+    struct TStand {
+        int Geraete, Kabel, Subnetze;
+    };
+    TStand Stand() const {
+        return {Komponentenliste.Count(), Kabelliste.Count(), Subnetzliste.Count()};
+    }
+    // Drops what was appended since stand: cables (unplugging them), devices, subnets.
+    void ZurueckAuf(const TStand& stand) noexcept;
 };
 
 } // namespace verbundo

@@ -1,7 +1,9 @@
 #include "Routing.h"
 
+#include "../model/Fehler.h"
 #include "../model/Kabel.h"
 #include "../model/Komponente.h"
+#include "../model/RoutenIndex.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -76,8 +78,15 @@ std::size_t Z(int i) {
 class TSuche {
 public:
     TSuche(const TKompList& komponenten, const TKabelList& kabel, TSwitch* fremd);
-    // Recomputes s's table.
+    // Recomputes s's table. Allocates nothing once s's table has room for Tabellenlaenge(s)
+    // routes.
     void Berechne(TSwitch& s);
+    // How many routes Berechne will give s: the search reaches exactly the devices joined to
+    // s by cables, so this is known before it runs.
+    std::size_t Tabellenlaenge(const TSwitch& s) const;
+    // The lookup shared by all tables that Berechne writes, and s's node in it.
+    std::shared_ptr<const TRoutenIndex> Routenindex() const;
+    int Knotennummer(const TSwitch& s) const { return Index.at(&s); }
 
 private:
     struct TKante {
@@ -92,6 +101,7 @@ private:
     };
 
     void BaueGraph(const std::vector<std::pair<int, int>>& enden, std::size_t knoten);
+    void ZaehleGebiete(const std::vector<std::pair<int, int>>& enden);
     void Entspanne(int c, const TKante& kante, int erstes, long double basis);
     void Hoch(std::size_t i);
     int Nimm();
@@ -105,6 +115,10 @@ private:
     std::vector<char> IstRouter;
     std::vector<const std::shared_ptr<TKabel>*> Kabel;
     std::vector<long double> Laenge;
+
+    std::vector<int> Gebiet;               // node -> its connected part (a representative node)
+    std::vector<std::size_t> GebietRouten; // per representative: routes to its listed positions
+    std::vector<std::size_t> EigeneRouten; // per node: routes to its own listed positions
 
     std::vector<int> Kern;                     // node -> core number, -1 for a leaf
     std::vector<int> BlattNachbar, BlattKabel; // node -> its neighbour and first cable
@@ -149,6 +163,47 @@ TSuche::TSuche(const TKompList& komponenten, const TKabelList& kabel, TSwitch* f
         Laenge.push_back(k->Laenge());
     }
     BaueGraph(enden, Geraete.size());
+    ZaehleGebiete(enden);
+}
+
+void TSuche::ZaehleGebiete(const std::vector<std::pair<int, int>>& enden) {
+    Gebiet.resize(Geraete.size());
+    for (std::size_t v = 0; v < Gebiet.size(); ++v)
+        Gebiet[v] = static_cast<int>(v);
+    const auto wurzel = [&](int v) {
+        while (Gebiet[Z(v)] != v)
+            v = Gebiet[Z(v)] = Gebiet[Z(Gebiet[Z(v)])];
+        return v;
+    };
+    for (const auto& [a, b] : enden)
+        if (a >= 0)
+            Gebiet[Z(wurzel(a))] = wurzel(b);
+    for (std::size_t v = 0; v < Gebiet.size(); ++v)
+        Gebiet[v] = wurzel(static_cast<int>(v));
+    GebietRouten.assign(Geraete.size(), 0);
+    EigeneRouten.assign(Geraete.size(), 0);
+    for (const int v : Knoten) {
+        const std::size_t routen = IstRouter[Z(v)] ? 2 : 1;
+        GebietRouten[Z(Gebiet[Z(v)])] += routen;
+        EigeneRouten[Z(v)] += routen;
+    }
+}
+
+std::shared_ptr<const TRoutenIndex> TSuche::Routenindex() const {
+    // The entries in the order of SchreibeTabelle.
+    std::vector<TAdresse> adresse;
+    std::vector<int> knoten;
+    for (const int v : Knoten)
+        for (int i = 0; i < (IstRouter[Z(v)] ? 2 : 1); ++i) {
+            adresse.push_back(i ? IP2[Z(v)] : IP[Z(v)]);
+            knoten.push_back(v);
+        }
+    return std::make_shared<const TRoutenIndex>(Gebiet, adresse, knoten);
+}
+
+std::size_t TSuche::Tabellenlaenge(const TSwitch& s) const {
+    const int q = Index.at(&s);
+    return GebietRouten[Z(Gebiet[Z(q)])] - EigeneRouten[Z(q)];
 }
 
 void TSuche::BaueGraph(const std::vector<std::pair<int, int>>& enden, std::size_t n) {
@@ -329,9 +384,28 @@ void BerechneRouting(TSwitch& s, const TKompList& komponenten, const TKabelList&
 
 void BerechneAlleRoutingtabellen(const TKompList& komponenten, const TKabelList& kabel) {
     TSuche suche(komponenten, kabel, nullptr);
+    std::vector<TSwitch*> switches;
     for (const auto& d : komponenten)
         if (auto* sw = Als<TSwitch>(d.get()))
-            suche.Berechne(*sw);
+            switches.push_back(sw);
+    long long routen = 0;
+    for (const TSwitch* sw : switches)
+        routen += static_cast<long long>(suche.Tabellenlaenge(*sw));
+    if (routen > MaxRouten)
+        throw EFehler("Das Netz ist zu groß: seine Routingtabellen bräuchten " +
+                      std::to_string(routen) + " Einträge, höchstens " +
+                      std::to_string(MaxRouten / 1'000'000) + " Millionen sind möglich.");
+    // Room for every route and the index first; from here on nothing can fail halfway.
+    const auto index = suche.Routenindex();
+    std::vector<int> knoten;
+    for (TSwitch* sw : switches) {
+        sw->Routingtabelle.Reserviere(suche.Tabellenlaenge(*sw));
+        knoten.push_back(suche.Knotennummer(*sw));
+    }
+    for (std::size_t i = 0; i < switches.size(); ++i) {
+        suche.Berechne(*switches[i]);
+        switches[i]->Routingtabelle.SetzeIndex(index, knoten[i]);
+    }
 }
 
 } // namespace verbundo

@@ -51,6 +51,8 @@ void TForm1::ZeichneNetz() {
         TPufferLeinwand c(painter, Puffer, Bilder, *Texte);
         Editor().Zeichne(c);
     }
+    GezeichneterStand = Editor().Stand();
+    MitNachrichtenGezeichnet = Editor().Netz().Nachrichtenliste.Count() > 0;
     Anzeige->repaint();
 }
 
@@ -138,7 +140,10 @@ void TForm1::SBTimeChange() {
 
 void TForm1::Timer1Timer() {
     Editor().Takt();
-    ZeichneNetz();
+    // An idle window with a large network would redraw an unchanged picture for ever.
+    if (Editor().Stand() != GezeichneterStand || MitNachrichtenGezeichnet ||
+        Editor().Netz().Nachrichtenliste.Count() > 0)
+        ZeichneNetz();
 }
 
 } // namespace verbundo

@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <optional>
+
 // The tool-bar images live in a static library; nothing else would pull them in.
 static void LadeWerkzeugbilder() {
     Q_INIT_RESOURCE(bilder);

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -127,6 +128,9 @@ private:
     QWidget* Protokollfenster = nullptr;
     // A tick is queued and has not started yet.
     bool TaktAngefordert = false;
+    // What Puffer shows: the editor's state then, and whether messages were on it.
+    std::optional<unsigned long long> GezeichneterStand;
+    bool MitNachrichtenGezeichnet = false;
 };
 
 } // namespace verbundo

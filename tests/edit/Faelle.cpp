@@ -308,6 +308,7 @@ private:
             w >> wort;
             const bool hinzu = rest() == "hinzu";
             const std::string pfad = wort == "-"               ? ""
+                                     : wort.starts_with('/')   ? wort
                                      : fs::exists(Temp + wort) ? Temp + wort
                                                                : Daten + wort;
             if (befehl == "lade") {
@@ -322,6 +323,13 @@ private:
             const std::string name = rest();
             Datei = name == "-" ? "" : name;
             E.Speichern();
+        } else if (befehl == "duenn") {
+            // A file of the given start and then NUL bytes up to that many MiB, taking no room
+            // on the disk.
+            w >> wort;
+            const auto groesse = std::uintmax_t(zahl()) << 20;
+            std::ofstream(Temp + wort) << rest();
+            fs::resize_file(Temp + wort, groesse);
         } else if (befehl == "fifo") {
             // Whoever opens it for reading waits for a writer: one comes after three seconds,
             // so a load that opens it ends up with an empty file instead of hanging.

@@ -1,9 +1,11 @@
 #include "Referenzrouting.h"
 #include "Zufallsnetz.h"
+#include "model/Fehler.h"
 #include "sim/Netz.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -87,6 +89,18 @@ TEST(Routing, GleichesErgebnisWieDasEinfacheVerfahren) {
         for (const auto& d : liste) {
             if (auto* s = Als<TSwitch>(d.get())) {
                 ASSERT_EQ(Inhalt(*s), alle[i++]) << "Saat " << saat;
+                // The lookup finds the last route of each address (the pool has duplicates),
+                // none for the switch's own address or an unreached device's.
+                const Tabelle& t = alle[i - 1];
+                for (const auto& g : liste) {
+                    const auto* r = Als<TRouter>(g.get());
+                    for (const TAdresse a : {g->GetIP(), r ? r->GetIP2() : 0x0a000100u}) {
+                        const auto letzte = std::find_if(
+                            t.rbegin(), t.rend(), [&](const auto& x) { return x.first == a; });
+                        ASSERT_EQ(s->Routingtabelle.FindeKabel(a),
+                                  letzte == t.rend() ? nullptr : letzte->second);
+                    }
+                }
             }
         }
     }
@@ -94,4 +108,25 @@ TEST(Routing, GleichesErgebnisWieDasEinfacheVerfahren) {
     EXPECT_GT(tabellen, 2000);
     EXPECT_GT(routen, 20000);
     EXPECT_GT(fremde, 20);
+}
+
+TEST(Routing, ZuVieleRoutenWerdenAbgelehntOhneEtwasZuAendern) {
+    TNetz n;
+    auto* erster = n.Neu<TSwitch>(0, 0);
+    n.Verbinde(erster, n.Neu<TComputer>(9, 9));
+    n.BerechneRouting();
+    const Tabelle vorher = Inhalt(*erster);
+    // 8 100 switches in a row: 8 100 tables of 8 100 routes, more than MaxRouten in all.
+    TKomponente* letzter = erster;
+    for (int i = 1; i < 8100; ++i) {
+        auto* s = n.Neu<TSwitch>(i % 3000, i / 3000);
+        n.Verbinde(letzter, s);
+        letzter = s;
+    }
+    EXPECT_THROW(n.BerechneRouting(), EFehler);
+    EXPECT_EQ(Inhalt(*erster), vorher);
+    // Counted, not estimated: the same switches without the cables between them route little.
+    n.Kabelliste.Kuerze(1);
+    n.BerechneRouting();
+    EXPECT_EQ(Inhalt(*erster), vorher);
 }

@@ -117,5 +117,34 @@ TEST_F(Fenster, ZoomGeschwindigkeitUndBildlaufInDerAnsicht) {
     EXPECT_EQ(Farbe(bild, 600, 500), F->palette().color(QPalette::Window).rgb() & 0xffffffu);
 }
 
+// An idle window leaves an unchanged picture alone; a message is drawn at every tick and once
+// more when it has gone.
+TEST_F(Fenster, NurEinVeraendertesBildWirdNeuGemalt) {
+    struct TZaehler : QObject {
+        int Gemalt = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            Gemalt += e->type() == QEvent::Paint;
+            return false;
+        }
+    } zaehler;
+    TNetz& n = F.E().NetzZumAendern();
+    auto* a = n.Neu<TComputer>(100, 100);
+    n.Verbinde(a, n.Neu<TComputer>(300, 100));
+    F.Teil<QTimer>("Timer1")->start(5);
+    QTest::qWait(50);
+    F.Anzeige()->installEventFilter(&zaehler);
+    QTest::qWait(100);
+    EXPECT_EQ(zaehler.Gemalt, 0);
+    n.Nachrichtenliste.Add(std::make_unique<TNachricht>(n.Komponentenliste.GetZeiger(0),
+                                                        n.Komponentenliste.GetZeiger(1), "x"));
+    QTest::qWait(100);
+    EXPECT_EQ(F.Dialoge.Informationen.size(), 1u);
+    const int gemalt = zaehler.Gemalt;
+    EXPECT_GE(gemalt, 2);
+    QTest::qWait(100);
+    EXPECT_EQ(zaehler.Gemalt, gemalt);
+    EXPECT_EQ(Farbe(F->PufferBild(), 200, 100), 0u); // the cable, black again
+}
+
 } // namespace
 } // namespace verbundo::test
