@@ -37,6 +37,12 @@ int Pruefen(const TAufruf& aufruf, std::ostream& aus) {
             }
             if (fehler > 0 && status == 0)
                 status = 1;
+        } catch (const ELesefehler& e) {
+            zeile = Fehlertext(e);
+            if (aufruf.Erklaeren)
+                zeile += "\n  Zeile " + std::to_string(e.Stelle.Zeile) + ", Spalte " +
+                         std::to_string(e.Stelle.Spalte);
+            status = 2;
         } catch (const std::exception& e) {
             zeile = Fehlertext(e);
             status = 2;

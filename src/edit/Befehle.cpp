@@ -167,7 +167,11 @@ bool TEditor::Lade(const std::string& pfad, bool hinzufuegen) {
     Veraendert();
     return Sicher([&] {
         // A load that fails, out of memory included, leaves the network as it was.
-        LadeInNetz(pfad, NetzWert, hinzufuegen);
+        try {
+            LadeInNetz(pfad, NetzWert, hinzufuegen);
+        } catch (const ELesefehler& e) {
+            throw EFehler(Lesefehlertext(pfad, e));
+        }
         if (!hinzufuegen) {
             LeereAuswahl();
             ModusWert = 0;
