@@ -36,8 +36,8 @@ private:
 class TDruckProtokoll : public TProtokoll {
 public:
     explicit TDruckProtokoll(std::ostream& aus) : Aus(aus) {}
-    void Schreibe(const TEreignis& e) override {
-        Aus << "Takt " << e.Takt << ": " << ProtokollZeile(e) << '\n';
+    void Schreibe(const TEreignis& e, const std::string& adresse) override {
+        Aus << "Takt " << e.Takt << ": " << ProtokollZeile(e, adresse) << '\n';
     }
 
 private:

@@ -42,8 +42,7 @@ void TNachrichtenList::KeinZiel(const std::string& adresse) {
     TEreignis e;
     e.Takt = TaktNummer;
     e.Art = TEreignisArt::KeinZiel;
-    e.Adresse = adresse;
-    Protokoll->Schreibe(e);
+    Protokoll->Schreibe(e, adresse);
 }
 
 void TNachrichtenList::Logge(TEreignisArt art, const TNachricht& m, const TKomponente* von,
@@ -55,7 +54,8 @@ void TNachrichtenList::Logge(TEreignisArt art, const TNachricht& m, const TKompo
     e.Von = StelleVon(von);
     e.Nach = StelleVon(nach);
     e.Anzahl = anzahl;
-    Protokoll->Schreibe(e);
+    static const std::string keine;
+    Protokoll->Schreibe(e, keine);
 }
 
 void TNachrichtenList::Takt() {
@@ -71,12 +71,16 @@ void TNachrichtenList::Takt() {
     Liste.clear();
     std::vector<std::unique_ptr<TNachricht>> neu;
     const std::size_t n = alt.size();
+    // Every message's turn logs at least one event: while more messages are still to come
+    // than the log keeps, what this one does would be pushed out before anyone reads it.
+    const std::size_t behalten = Protokoll ? Protokoll->Behaelt() : 0;
     for (std::size_t i = 0; i < n; ++i) {
         std::unique_ptr<TNachricht> m = std::move(alt[i]);
         const std::size_t nochOffen = n - i - 1;
+        const bool logge = nochOffen < behalten;
         // What was deleted from the canvas is never reached again.
         if (m->KabelVerloren() || m->GetPosition()->IstEntfernt()) {
-            if (Protokoll)
+            if (logge)
                 Logge(TEreignisArt::Geloescht, *m, m->GetPosition(), nullptr);
             continue;
         }
@@ -85,7 +89,7 @@ void TNachrichtenList::Takt() {
         TKomponente* p = m->GetPosition();
         if (p == m->GetZiel()) {
             if (const auto* empfaenger = Als<TDrucker>(p)) {
-                if (Protokoll)
+                if (logge)
                     Logge(TEreignisArt::Zugestellt, *m, p, nullptr);
                 const unsigned geleert = Leerungen;
                 empfaenger->Empfange(*m, Melder);
@@ -97,7 +101,7 @@ void TNachrichtenList::Takt() {
             }
         }
         if (!m->NaechsterHop()) {
-            if (Protokoll)
+            if (logge)
                 Logge(TEreignisArt::HopGrenze, *m, p, nullptr);
             continue;
         }
@@ -108,10 +112,10 @@ void TNachrichtenList::Takt() {
                 k->SetAktiv(true);
                 m->SetKabel(k);
                 m->SetPosition(k->AndereSeiteZeiger(p));
-                if (Protokoll)
+                if (logge)
                     Logge(TEreignisArt::Kabel, *m, p, m->GetPosition());
                 neu.push_back(std::move(m));
-            } else if (Protokoll) {
+            } else if (logge) {
                 const TEreignisArt grund =
                     p == m->GetZiel() ? TEreignisArt::NimmtNicht
                     : sw              ? (k ? TEreignisArt::Zurueck : TEreignisArt::KeineRoute)
@@ -138,14 +142,14 @@ void TNachrichtenList::Takt() {
             kopie->SetHops(m->GetHops());
             kopie->SetNummer(m->GetNummer());
             kopie->SetPosition(k->AndereSeiteZeiger(p));
-            if (Protokoll)
+            if (logge)
                 Logge(TEreignisArt::Kopie, *kopie, p, kopie->GetPosition());
             neu.push_back(std::move(kopie));
             ++gemacht;
         }
-        if (Protokoll && nicht > 0)
+        if (logge && nicht > 0)
             Logge(TEreignisArt::Grenze, *m, p, nullptr, nicht);
-        else if (Protokoll && gemacht == 0)
+        else if (logge && gemacht == 0)
             Logge(TEreignisArt::KeinKabel, *m, p, nullptr);
     }
     for (auto& spaet : Liste)

@@ -4,14 +4,6 @@
 
 namespace verbundo {
 
-TStelle StelleVon(const TKomponente* k) {
-    if (!k)
-        return {};
-    const auto* sw = Als<TSwitch>(k);
-    const auto* r = Als<TRouter>(k);
-    return {k->Art(), sw && sw->Hub, k->GetIP(), r ? r->GetIP2() : 0, k->GetX(), k->GetY()};
-}
-
 namespace {
 
 std::string Name(const TStelle& s) {
@@ -31,14 +23,14 @@ std::string Name(const TStelle& s) {
 
 } // namespace
 
-std::string ProtokollZeile(const TEreignis& e) {
+std::string ProtokollZeile(const TEreignis& e, const std::string& adresse) {
     const std::string n = "Nachricht " + std::to_string(e.Nachricht);
     const std::string weg = n + " verworfen bei " + Name(e.Von) + ": ";
     switch (e.Art) {
     case TEreignisArt::Gesendet:
         return n + " gesendet von " + Name(e.Von) + " an " + Name(e.Nach) + ".";
     case TEreignisArt::KeinZiel:
-        return "Keine Station mit der Adresse " + e.Adresse +
+        return "Keine Station mit der Adresse " + adresse +
                " gefunden; die Nachricht wurde nicht gesendet.";
     case TEreignisArt::Kabel:
         return n + " geht von " + Name(e.Von) + " über das Kabel zu " + Name(e.Nach) + ".";
@@ -70,20 +62,25 @@ std::string ProtokollZeile(const TEreignis& e) {
     return n;
 }
 
-void TProtokollSpeicher::Schreibe(const TEreignis& e) {
-    if (Ring.size() < Grenze)
-        Ring.push_back(e);
-    else
-        Ring[Anzahl % Grenze] = e;
+void TProtokollSpeicher::Schreibe(const TEreignis& e, const std::string& adresse) {
+    if (Ring.empty()) {
+        Ring.resize(Grenze);
+        Adressen.resize(Grenze);
+    }
+    const std::size_t i = Anzahl % Grenze;
+    Ring[i] = e;
+    if (e.Art == TEreignisArt::KeinZiel)
+        Adressen[i] = adresse;
     ++Anzahl;
 }
 
 std::vector<std::string> TProtokollSpeicher::Zeilen(unsigned long long ab) const {
-    const unsigned long long erste = std::max(ab, Anzahl - Ring.size());
+    const unsigned long long erste = std::max(ab, Anzahl < Grenze ? 0 : Anzahl - Grenze);
     std::vector<std::string> zeilen;
     for (unsigned long long i = erste; i < Anzahl; ++i) {
         const TEreignis& e = Ring[i % Grenze];
-        zeilen.push_back("Takt " + std::to_string(e.Takt) + ": " + ProtokollZeile(e));
+        zeilen.push_back("Takt " + std::to_string(e.Takt) + ": " +
+                         ProtokollZeile(e, Adressen[i % Grenze]));
     }
     return zeilen;
 }

@@ -12,7 +12,7 @@ namespace verbundo {
 // What can befall a message.
 enum class TEreignisArt {
     Gesendet,   // Nach: the destination
-    KeinZiel,   // nothing carries the address; Adresse holds the text typed
+    KeinZiel,   // nothing carries the address typed
     Kabel,      // Von: where it stood, Nach: the cable's far end
     Kopie,      // a copy made at the hub Von goes to Nach
     Zugestellt, // at Von
@@ -33,7 +33,18 @@ struct TStelle {
     TAdresse IP = 0, IP2 = 0;
     int X = 0, Y = 0;
 };
-TStelle StelleVon(const TKomponente* k);
+inline TStelle StelleVon(const TKomponente* k) {
+    if (!k)
+        return {};
+    // Read straight from the kind: this runs for every copy in a storm.
+    const TArt art = k->Art();
+    TStelle s{art, false, k->GetIP(), 0, k->GetX(), k->GetY()};
+    if (art == TArt::Switch)
+        s.Hub = static_cast<const TSwitch*>(k)->Hub;
+    else if (art == TArt::Router)
+        s.IP2 = static_cast<const TRouter*>(k)->GetIP2();
+    return s;
+}
 
 struct TEreignis {
     long long Takt = 0;
@@ -41,17 +52,19 @@ struct TEreignis {
     TEreignisArt Art = TEreignisArt::Gesendet;
     TStelle Von, Nach;
     long long Anzahl = 0;
-    std::string Adresse;
 };
 
-// The German line without the tick number.
-std::string ProtokollZeile(const TEreignis& e);
+// The German line without the tick number; adresse: the text typed, for KeinZiel.
+std::string ProtokollZeile(const TEreignis& e, const std::string& adresse = {});
 
 // Where the message list reports every event.
 class TProtokoll {
 public:
     virtual ~TProtokoll() = default;
-    virtual void Schreibe(const TEreignis& e) = 0;
+    // adresse: the text typed, for KeinZiel only.
+    virtual void Schreibe(const TEreignis& e, const std::string& adresse) = 0;
+    // How many of the newest events it keeps: older ones need not reach it at all.
+    virtual std::size_t Behaelt() const { return static_cast<std::size_t>(-1); }
 };
 
 // Keeps the newest events; their lines are made only when read, so a storm costs little.
@@ -59,8 +72,10 @@ class TProtokollSpeicher : public TProtokoll {
 public:
     static constexpr std::size_t Grenze = 10000;
 
-    void Schreibe(const TEreignis& e) override;
-    // Every event ever written, also those no longer kept.
+    void Schreibe(const TEreignis& e, const std::string& adresse) override;
+    std::size_t Behaelt() const override { return Grenze; }
+    // Every event written, also those no longer kept (a storm may skip writing events that
+    // would be pushed out within the same tick anyway).
     unsigned long long Geschrieben() const { return Anzahl; }
     // "Takt t: ..." for the events from number ab on (counted as Geschrieben), as far as they
     // are still kept.
@@ -68,6 +83,7 @@ public:
 
 private:
     std::vector<TEreignis> Ring;
+    std::vector<std::string> Adressen; // beside Ring, for KeinZiel only
     unsigned long long Anzahl = 0;
 };
 
