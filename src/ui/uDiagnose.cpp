@@ -68,13 +68,11 @@ void TForm1::ShowRoutingClick() {
         zeilen << QString::fromStdString(z);
         breitest = std::max(breitest, fm.horizontalAdvance(zeilen.back()));
     }
-    const int umfang = breitest + 5;
-    // Every item as wide as the extent: the view's contents, and so its scroll bar, span it.
-    for (const QString& z : zeilen) {
-        auto* item = new QListWidgetItem(z);
-        item->setSizeHint(QSize(umfang, Zeilenhoehe));
-        ListBox1->addItem(item);
-    }
+    // Every row as wide as the extent (the list takes the first row's size for all): the view's
+    // contents, and so its scroll bar, span it.
+    ListBox1->addItems(zeilen);
+    if (!zeilen.isEmpty())
+        ListBox1->item(0)->setSizeHint(QSize(breitest + 5, Zeilenhoehe));
 }
 
 void TForm1::RemoveRoutingClick() {

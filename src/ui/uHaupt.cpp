@@ -231,6 +231,8 @@ void TForm1::BaueLayout() {
     // The style's text margins are wider than the extent's 5 pixels: eliding would cut off
     // the end of the widest line, the router's address.
     ListBox1->setTextElideMode(Qt::ElideNone);
+    // Every line is one row high and as wide as the widest: the list need not measure each.
+    ListBox1->setUniformItemSizes(true);
     ListBox1->hide();
 
     GroupBox1 = new QGroupBox(QStringLiteral("DOS-Befehle"), this);
