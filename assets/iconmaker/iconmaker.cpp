@@ -331,6 +331,16 @@ void drawAppIcon(QPainter& p)
 
 // ---- output ---------------------------------------------------------------
 
+// The message log: a sheet of lines, each with a green tick of the message's way.
+void drawLog(QPainter& p)
+{
+    rect(p, {4.5, 1.5, 23, 29}, vgrad(1, 30, QColor(0xfb, 0xfb, 0xf6), QColor(0xe4, 0xe6, 0xdf)), 1.5);
+    for (int y : {6, 11, 16, 21, 26}) {
+        dots(p, kGreen, {QRect(8, y, 3, 2)});
+        dots(p, kInk, {QRect(13, y, y == 26 ? 8 : 12, 2)});
+    }
+}
+
 bool write(const QDir& dir, const QString& name, int size, bool transparent, const std::function<void(QPainter&)>& draw)
 {
     QImage img(size, size, transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
@@ -381,6 +391,7 @@ int main(int argc, char** argv)
     ok &= write(dir, "tb9_hinzufuegen.png", 32, true, drawAdd);
     ok &= write(dir, "tb10_exportieren.png", 32, true, drawExport);
     ok &= write(dir, "tb11_drucken.png", 32, true, drawPrint);
+    ok &= write(dir, "tb12_protokoll.png", 32, true, drawLog);
     ok &= write(dir, "verbundo-48.png", 48, true, drawAppIcon);
     return ok ? 0 : 1;
 }

@@ -7,12 +7,16 @@ namespace verbundo::cli {
 const char* const Hilfe =
     "Aufruf: verbundo-cli BEFEHL ...\n"
     "\n"
-    "  pruefen DATEI...        Konfiguration jeder Netzdatei testen\n"
+    "  pruefen [--erklaeren] DATEI...\n"
+    "                          Konfiguration jeder Netzdatei testen, mit --erklaeren jeden\n"
+    "                          Fehler in einem Satz darunter\n"
     "  routen DATEI            Routingtabellen aller Switches und Router ausgeben\n"
     "  anzeige DATEI GERÄT     Routing-Anzeige vom Gerät Nummer GERÄT aus\n"
     "  senden DATEI VON AN [--takte N] [--hub G]... [--mailserver G]... [--ports24 G]...\n"
+    "                       [--protokoll]\n"
     "                          Nachricht vom Computer VON an die IP-Adresse AN senden und\n"
-    "                          höchstens N Takte (Vorgabe 20) laufen lassen\n"
+    "                          höchstens N Takte (Vorgabe 20) laufen lassen; --protokoll\n"
+    "                          zeigt dazu jeden Schritt der Nachricht\n"
     "  ausgeben DATEI          Netzdatei so ausgeben, wie \"Speichern\" sie schreibt\n"
     "  --help                  diese Hilfe\n"
     "\n"
@@ -53,6 +57,11 @@ TAufruf LeseAufruf(const std::vector<std::string>& argumente) {
     const int stellen = Stellen(aufruf.Befehl);
     for (std::size_t i = 1; i < argumente.size(); ++i) {
         const std::string& a = argumente[i];
+        if ((a == "--erklaeren" && aufruf.Befehl == "pruefen") ||
+            (a == "--protokoll" && aufruf.Befehl == "senden")) {
+            (a == "--erklaeren" ? aufruf.Erklaeren : aufruf.Protokoll) = true;
+            continue;
+        }
         if (aufruf.Befehl != "senden" || a.rfind("--", 0) != 0) {
             aufruf.Worte.push_back(a);
             continue;

@@ -16,6 +16,8 @@ struct TAufruf {
     std::string Befehl;
     std::vector<std::string> Worte; // the positional arguments after the subcommand
     long long Takte = 20;
+    bool Erklaeren = false; // pruefen: the findings under each file's line
+    bool Protokoll = false; // senden: the message log between the tick lines
     std::vector<std::string> Hub, Mailserver, Ports24; // device numbers as given
 };
 

@@ -1,5 +1,6 @@
 #include "Befehle.h"
 
+#include "../diag/Befunde.h"
 #include "../diag/Pruefung.h"
 #include "../diag/RoutingAnzeige.h"
 #include "../files/NetzDatei.h"
@@ -28,8 +29,20 @@ int Pruefen(const TAufruf& aufruf, std::ostream& aus) {
             const TNetz netz = LadeNetzdatei(datei);
             const long long fehler = ZaehleKonfigurationsfehler(netz);
             zeile = Pruefbericht(fehler);
+            if (aufruf.Erklaeren) {
+                // Findings can run into millions: printed as they come, not gathered.
+                aus << Sichtbar(datei) << ": " << zeile << '\n';
+                zeile.clear();
+                ErklaerePruefung(netz, [&](const TBefund& b) { aus << "  " << b.Text << '\n'; });
+            }
             if (fehler > 0 && status == 0)
                 status = 1;
+        } catch (const ELesefehler& e) {
+            zeile = Fehlertext(e);
+            if (aufruf.Erklaeren)
+                zeile += "\n  Zeile " + std::to_string(e.Stelle.Zeile) + ", Spalte " +
+                         std::to_string(e.Stelle.Spalte);
+            status = 2;
         } catch (const std::exception& e) {
             zeile = Fehlertext(e);
             status = 2;
@@ -37,7 +50,8 @@ int Pruefen(const TAufruf& aufruf, std::ostream& aus) {
             zeile = Fehlertext();
             status = 2;
         }
-        aus << Sichtbar(datei) << ": " << zeile << '\n';
+        if (!zeile.empty())
+            aus << Sichtbar(datei) << ": " << zeile << '\n';
     }
     return status;
 }

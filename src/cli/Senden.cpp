@@ -2,6 +2,7 @@
 
 #include "../files/NetzDatei.h"
 #include "../sim/Netz.h"
+#include "../sim/Protokoll.h"
 
 #include <ostream>
 #include <type_traits>
@@ -29,6 +30,18 @@ public:
 private:
     std::ostream& Aus;
     std::unordered_map<const TKomponente*, int> Nummer;
+};
+
+// Prints each event of the log the moment it happens.
+class TDruckProtokoll : public TProtokoll {
+public:
+    explicit TDruckProtokoll(std::ostream& aus) : Aus(aus) {}
+    void Schreibe(const TEreignis& e, const std::string& adresse) override {
+        Aus << "Takt " << e.Takt << ": " << ProtokollZeile(e, adresse) << '\n';
+    }
+
+private:
+    std::ostream& Aus;
 };
 
 template <class T> T& Art(const TNetz& netz, const std::string& nummer, const char* name) {
@@ -66,9 +79,14 @@ int Senden(const TAufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
     for (const std::string& d : aufruf.Ports24)
         Art<TSwitch>(netz, d, "Switch").SetMaxPorts(24);
 
+    TDruckProtokoll protokoll(aus);
+    if (aufruf.Protokoll)
+        netz.Nachrichtenliste.SetProtokoll(&protokoll);
     const std::string& an = aufruf.Worte[2];
     const TKomponente* ziel = netz.Komponentenliste.FindeIP(an);
     if (!ziel) {
+        netz.Nachrichtenliste.KeinZiel(an);
+        netz.Nachrichtenliste.SetProtokoll(nullptr);
         fehler << "kein Ziel: " << an << '\n';
         return 1;
     }
@@ -89,6 +107,7 @@ int Senden(const TAufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
             break;
     }
     netz.Nachrichtenliste.SetMelder(nullptr);
+    netz.Nachrichtenliste.SetProtokoll(nullptr);
     return 0;
 }
 

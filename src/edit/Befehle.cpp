@@ -155,6 +155,8 @@ void TEditor::SendeNachricht() {
     if (TKomponente* ziel = liste.FindeIP(text))
         NetzWert.Nachrichtenliste.Add(
             std::make_unique<TNachricht>(sender, liste.ZeigerVon(ziel), "Testnachricht"));
+    else
+        NetzWert.Nachrichtenliste.KeinZiel(text);
 }
 
 void TEditor::Oeffnen(bool hinzufuegen) {
@@ -174,7 +176,11 @@ bool TEditor::Lade(const std::string& pfad, bool hinzufuegen) {
     }
     const bool geladen = Sicher([&] {
         // A load that fails, out of memory included, leaves the network as it was.
-        LadeInNetz(pfad, NetzWert, hinzufuegen);
+        try {
+            LadeInNetz(pfad, NetzWert, hinzufuegen);
+        } catch (const ELesefehler& e) {
+            throw EFehler(Lesefehlertext(pfad, e));
+        }
         if (!hinzufuegen) {
             LeereAuswahl();
             ModusWert = 0;

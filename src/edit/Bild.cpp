@@ -9,6 +9,8 @@ namespace verbundo {
 
 namespace {
 
+constexpr TFarbe clOrange{255, 140, 0};
+
 void KabelLinie(TLeinwand& c, const TKabel& k) {
     c.Linie(k.GetA()->GetX(), k.GetA()->GetY(), k.GetB()->GetX(), k.GetB()->GetY());
 }
@@ -67,6 +69,19 @@ void ZeichneBild(TLeinwand& c, const TNetz& netz, const TBildzustand& z) {
         c.SetStiftStil(TStrich::Gepunktet);
         c.Rechteck(std::min(z.Startpunkt.x, z.Endpunkt.x), std::min(z.Startpunkt.y, z.Endpunkt.y),
                    std::max(z.Startpunkt.x, z.Endpunkt.x), std::max(z.Startpunkt.y, z.Endpunkt.y));
+    }
+
+    if (z.Markiert.empty() && !z.MarkiertesSubnetz)
+        return;
+    // Orange, wider than the selection: the red square must stay visible inside it.
+    c.SetStiftFarbe(clOrange);
+    c.SetStiftBreite(2);
+    c.SetStiftStil(TStrich::Durchgezogen);
+    for (const TKomponente* k : z.Markiert)
+        c.Rechteck(k->GetX() - 25, k->GetY() - 25, k->GetX() + 26, k->GetY() + 26);
+    if (const TSubnet* s = z.MarkiertesSubnetz) {
+        const TRect r = s->GetRect();
+        c.Rechteck(r.Left - 4, r.Top - 4, r.Right + 5, r.Bottom + 5);
     }
 }
 

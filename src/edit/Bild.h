@@ -2,6 +2,8 @@
 
 #include "../model/Subnetz.h"
 
+#include <vector>
+
 namespace verbundo {
 
 class TKabel;
@@ -16,13 +18,17 @@ struct TBildzustand {
     const TSubnet* AktSubnetz = nullptr;
     int Modus = 0;
     TPunkt Startpunkt, Endpunkt;
+    // The objects of the configuration-test finding the learner chose.
+    std::vector<const TKomponente*> Markiert;
+    const TSubnet* MarkiertesSubnetz = nullptr;
     // Filled white first: the whole surface, or the part a picture is cut from.
     TRect Flaeche{0, 0, 3000, 3000};
 };
 
 // The whole picture, in this order: white ground, the rubber band of a cable being drawn,
 // cables (green with the document icon while a message crosses them), the selected cable in
-// red, devices, the selection square, subnets (the selected one red), the subnet being drawn.
+// red, devices, the selection square, subnets (the selected one red), the subnet being drawn,
+// the marks of a chosen finding.
 void ZeichneBild(TLeinwand& c, const TNetz& netz, const TBildzustand& z);
 
 } // namespace verbundo

@@ -109,10 +109,12 @@ private:
 TEditor::TEditor(TFragen& fragen, TDateiablage& ablage)
     : Fragen(fragen), Ablage(ablage), Melder(std::make_unique<TNachrichtMelder>(fragen)) {
     NetzWert.Nachrichtenliste.SetMelder(Melder.get());
+    NetzWert.Nachrichtenliste.SetProtokoll(&ProtokollWert);
 }
 
 TEditor::~TEditor() {
     NetzWert.Nachrichtenliste.SetMelder(nullptr);
+    NetzWert.Nachrichtenliste.SetProtokoll(nullptr);
 }
 
 TKomponente* TEditor::AktKomponente() const {
@@ -329,7 +331,21 @@ void TEditor::BerechneRouting() {
 }
 
 TBildzustand TEditor::Bildzustand() const {
-    return {AktKomponente(), AktKabel(), AktSubnetz(), ModusWert, Start, Ende};
+    TBildzustand z;
+    z.AktKomponente = AktKomponente();
+    z.AktKabel = AktKabel();
+    z.AktSubnetz = AktSubnetz();
+    z.Modus = ModusWert;
+    z.Startpunkt = Start;
+    z.Endpunkt = Ende;
+    // A finding's marks last until the next edit.
+    if (Markierung.Stand == StandWert) {
+        for (const auto& g : Markierung.Geraete)
+            if (const TKomponente* k = Lebend(g))
+                z.Markiert.push_back(k);
+        z.MarkiertesSubnetz = Lebend(Markierung.Subnetz);
+    }
+    return z;
 }
 
 void TEditor::Zeichne(TLeinwand& c) const {

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "../sim/Netz.h"
+#include "../sim/Protokoll.h"
 #include "Bild.h"
 #include "Fragen.h"
 #include "Verlauf.h"
+#include "Markierung.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace verbundo {
@@ -56,6 +59,8 @@ public:
     const TNetz& Netz() const { return NetzWert; }
     // For building networks directly (tests, the command line); the editor's state stays.
     TNetz& NetzZumAendern() { return NetzWert; }
+    // What befell every message, the newest events.
+    const TProtokollSpeicher& Protokoll() const { return ProtokollWert; }
     const std::string& Dateiname() const { return DateinameWert; }
     TWerkzeug Werkzeug() const { return WerkzeugWert; }
     void SetWerkzeug(TWerkzeug w) { WerkzeugWert = w; }
@@ -93,6 +98,13 @@ public:
     // appended to) the current one. On an error everything stays as it was and the error box
     // shows the text. Returns whether it was loaded.
     bool Lade(const std::string& pfad, bool hinzufuegen);
+
+    // The configuration test with its findings (the first thousand explained).
+    const TErklaerung& Pruefe();
+    // Selects the finding's first device (else its subnet) and marks all its objects until
+    // the next edit or test; returns the point to bring into view. None when something was
+    // edited since the test.
+    std::optional<TPunkt> ZeigeBefund(std::size_t nr);
 
     // One simulation step; delivery notices are information boxes.
     void Takt();
@@ -157,6 +169,7 @@ private:
     TFragen& Fragen;
     TDateiablage& Ablage;
     std::unique_ptr<TMelder> Melder;
+    TProtokollSpeicher ProtokollWert;
     TNetz NetzWert;
     std::string DateinameWert = "Unbenannt.nz";
     TWerkzeug WerkzeugWert = TWerkzeug::Computer;
@@ -174,6 +187,7 @@ private:
     TVerlauf Verlauf;
     bool ZugOffen = false; // a drag's step runs from the press to the release
     std::function<void()> BeiAenderung;
+    TMarkierung Markierung;
 };
 
 } // namespace verbundo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../model/Fehler.h"
+
 #include <cstdint>
 #include <iosfwd>
 #include <string>
@@ -16,6 +18,22 @@ void SchreibeNetzdatei(const TNetz& netz, std::ostream& aus);
 // The same bytes as a string; raises the same error for a number that does not fit.
 std::string NetzdateiText(const TNetz& netz);
 
+// A place in a file: line and column, both from 1, the column in characters (bytes).
+struct TLesestelle {
+    long long Zeile = 1, Spalte = 1;
+};
+
+// A reader's error with the place of the field it is about; the text is the reader's own.
+class ELesefehler : public EFehler {
+public:
+    ELesefehler(const std::string& text, TLesestelle stelle) : EFehler(text), Stelle(stelle) {}
+    TLesestelle Stelle;
+};
+
+// "Die Datei „<name>“ konnte nicht gelesen werden (Zeile L, Spalte C):", a line break (CR)
+// and the reader's text.
+std::string Lesefehlertext(const std::string& pfad, const ELesefehler& e);
+
 // Larger files are refused unread: a classroom network takes a few kilobytes.
 constexpr std::uint64_t MaxDateigroesse = std::uint64_t{64} << 20;
 
@@ -24,7 +42,7 @@ constexpr std::uint64_t MaxDateigroesse = std::uint64_t{64} << 20;
 // Cable indices count from Base = the number of devices in vorhanden (none: Base 0): an index
 // below Base names a device of vorhanden (the add button joins new cables to devices already
 // drawn), the others name the file's own devices. vorhanden may be &netz.Komponentenliste.
-// Raises EFehler with "'%s' is not a valid integer value", "List index out of bounds (%d)"
+// Raises ELesefehler with "'%s' is not a valid integer value", "List index out of bounds (%d)"
 // or DateiZuGross beyond MaxDateigroesse bytes. Does not compute routing tables.
 void LeseNetzdatei(std::istream& ein, TNetz& netz, const TKompList* vorhanden = nullptr);
 

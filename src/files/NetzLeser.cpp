@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace verbundo {
@@ -29,7 +30,18 @@ public:
     char operator[](std::size_t i) const { return Puffer[Pos + i]; }
     // Valid until the next Vorrat.
     std::string_view Sicht(std::size_t n) const { return {Puffer.data() + Pos, n}; }
-    void Weiter(std::size_t n) { Pos += n; }
+    void Weiter(std::size_t n) {
+        for (std::size_t i = Pos; i < Pos + n; ++i)
+            if (Puffer[i] == '\n') {
+                ++Stelle.Zeile;
+                Zeilenanfang = Verbraucht + (i - Pos) + 1;
+            }
+        Pos += n;
+        Verbraucht += n;
+        Stelle.Spalte = static_cast<long long>(Verbraucht - Zeilenanfang) + 1;
+    }
+    // Where the next character comes from.
+    TLesestelle Hier() const { return Stelle; }
 
 private:
     void Fuelle(std::size_t n) {
@@ -51,6 +63,8 @@ private:
     std::size_t Pos = 0, Ende = 0;
     std::uint64_t Gelesen = 0;
     bool Schluss = false;
+    std::uint64_t Verbraucht = 0, Zeilenanfang = 0;
+    TLesestelle Stelle;
 };
 
 // Fixed columns: numbers are counted off five characters at a time, separators are skipped
@@ -61,7 +75,17 @@ public:
         : Ein(quelle), Vorhanden(vorhanden), Netz(netz), MitEinstellungen(einstellungen),
           Base(vorhanden ? static_cast<long long>(vorhanden->Count()) : 0) {}
 
+    // An error gets the place of the field it is about: the learner finds the mistake there.
     void LeseAlles() {
+        try {
+            Datensaetze();
+        } catch (const EFehler& e) {
+            throw ELesefehler(e.what(), Feld);
+        }
+    }
+
+private:
+    void Datensaetze() {
         while (Ein.Vorrat(5) >= 5) {
             const std::string_view kennung = Ein.Sicht(5);
             const char art = kennung[0];
@@ -92,10 +116,13 @@ public:
                     Ueberspringe();
             }
         }
-        WendeEinstellungenAn(Einstellungen, Netz);
+        // One at a time, so that an error names its own line.
+        for (const auto& [zeile, stelle] : Einstellungen) {
+            Feld = stelle;
+            WendeEinstellungenAn({zeile}, Netz);
+        }
     }
 
-private:
     void Ueberspringe() {
         if (Ein.Vorrat(1) > 0)
             Ein.Weiter(1);
@@ -103,6 +130,8 @@ private:
 
     // The whole line from its tag to the CR; applied once every record has been read.
     void Einstellung(std::string zeile) {
+        TLesestelle anfang = Ein.Hier();
+        anfang.Spalte -= static_cast<long long>(zeile.size());
         for (std::size_t da = Ein.Vorrat(1); da > 0 && zeile.size() < 100; da = Ein.Vorrat(1)) {
             std::size_t i = 0;
             while (i < da && Ein[i] != '\r')
@@ -112,12 +141,13 @@ private:
             if (i < da)
                 break;
         }
-        Einstellungen.push_back(std::move(zeile));
+        Einstellungen.emplace_back(std::move(zeile), anfang);
         Ueberspringe();
         Ueberspringe();
     }
 
     int Zahl() {
+        Feld = Ein.Hier();
         const std::size_t da = Ein.Vorrat(5);
         // A file cut off inside a field is as wrong as a field with a letter in it.
         if (da < 5) {
@@ -131,6 +161,7 @@ private:
     }
 
     std::string Wort() {
+        Feld = Ein.Hier();
         std::string wort;
         for (std::size_t da = Ein.Vorrat(1); da > 0; da = Ein.Vorrat(1)) {
             std::size_t i = 0;
@@ -172,11 +203,13 @@ private:
     void Kabel() {
         Ueberspringe();
         const int i = Zahl();
+        const TLesestelle feldI = Feld;
         Ueberspringe();
         const int j = Zahl();
         Ueberspringe();
         // B before A: when both are wrong, the error names j.
         TKabel::Ende b = Ende(j);
+        Feld = feldI;
         TKabel::Ende a = Ende(i);
         Netz.Kabelliste.Add(TKabel::Create(std::move(a), std::move(b)));
         Ueberspringe();
@@ -197,10 +230,11 @@ private:
     }
 
     TEingabe Ein;
+    TLesestelle Feld; // the start of the field being read
     const TKompList* Vorhanden;
     TNetz& Netz;
     const bool MitEinstellungen;
-    std::vector<std::string> Einstellungen;
+    std::vector<std::pair<std::string, TLesestelle>> Einstellungen;
     const long long Base;
 };
 
@@ -223,6 +257,14 @@ TNetz OeffneNetzdatei(const std::string& pfad, const TKompList* vorhanden) {
     TNetz netz;
     TLeser(*quelle, vorhanden, netz).LeseAlles();
     return netz;
+}
+
+std::string Lesefehlertext(const std::string& pfad, const ELesefehler& e) {
+    const std::size_t trenner = pfad.find_last_of("/\\");
+    const std::string name = trenner == std::string::npos ? pfad : pfad.substr(trenner + 1);
+    return "Die Datei \u201E" + Sichtbar(name, 100) + "\u201C konnte nicht gelesen werden (Zeile " +
+           std::to_string(e.Stelle.Zeile) + ", Spalte " + std::to_string(e.Stelle.Spalte) + "):\r" +
+           e.what();
 }
 
 TNetz LadeNetzdatei(const std::string& pfad) {

@@ -10,6 +10,8 @@ namespace verbundo {
 class TKabel;
 class TKomponente;
 class TMelder;
+class TProtokoll;
+enum class TEreignisArt;
 
 // A message shares the devices it names (a device deleted from the canvas stays alive for it)
 // and refers to its last cable weakly: a deleted cable is never touched again.
@@ -36,6 +38,10 @@ public:
     // Counts one more cable; false once the limit is reached.
     bool NaechsterHop() { return ++Hops < 10; }
 
+    // The number the log knows it by; hub copies keep it.
+    long long GetNummer() const { return Nummer; }
+    void SetNummer(long long n) { Nummer = n; }
+
     const Geraet& SenderZeiger() const { return Sender; }
     const Geraet& ZielZeiger() const { return Ziel; }
 
@@ -45,6 +51,7 @@ private:
     Geraet Position;
     std::string Text;
     int Hops = 1;
+    long long Nummer = 0;
     std::weak_ptr<TKabel> Kabel;
     bool HatKabel = false;
 };
@@ -56,7 +63,8 @@ public:
 
     int Count() const { return static_cast<int>(Liste.size()); }
     TNachricht& GetNachricht(int index) const { return *Liste.at(static_cast<std::size_t>(index)); }
-    void Add(std::unique_ptr<TNachricht> n) { Liste.push_back(std::move(n)); }
+    // Sends a message: numbers it and logs it.
+    void Add(std::unique_ptr<TNachricht> n);
     // Destroys every message; called during a step (from a delivery notice), also those that
     // step still holds.
     void Clear() {
@@ -68,13 +76,25 @@ public:
     // Deliveries are reported here; none means silent delivery.
     void SetMelder(TMelder* melder) { Melder = melder; }
     TMelder* GetMelder() const { return Melder; }
+    // Every event of every message is logged here; none means no log.
+    void SetProtokoll(TProtokoll* protokoll) { Protokoll = protokoll; }
+    // Logs a message that could not be sent, as nothing carries the address typed.
+    void KeinZiel(const std::string& adresse);
+    // Ticks that had messages to move, so far.
+    long long GetTaktNummer() const { return TaktNummer; }
 
     // One simulation step: every message moves one cable, is delivered, copied or dropped.
     // Returns at once when called again while a delivery notice of this step is open.
     void Takt();
 
 private:
+    void Logge(TEreignisArt art, const TNachricht& m, const TKomponente* von,
+               const TKomponente* nach, long long anzahl = 0);
+
     std::vector<std::unique_ptr<TNachricht>> Liste;
+    TProtokoll* Protokoll = nullptr;
+    long long TaktNummer = 0;
+    long long Gesendet = 0;
     bool Busy = false;
     TMelder* Melder = nullptr;
     unsigned Leerungen = 0;

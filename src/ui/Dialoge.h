@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QMenu;
 class QPrinter;
 class QWidget;
@@ -35,6 +37,14 @@ public:
     // A question box with these buttons; returns the index of the one chosen. Closing the box
     // chooses the last.
     virtual int Frage(QWidget* owner, const QString& text, const QStringList& knoepfe) = 0;
+    // The configuration test's information box. With findings, its details list them, and
+    // choosing one calls gewaehlt with its number while the box stays open.
+    virtual void Pruefergebnis(QWidget* owner, const QString& text, const QStringList& befunde,
+                               const std::function<void(int)>& gewaehlt) {
+        (void)befunde;
+        (void)gewaehlt;
+        Information(owner, text);
+    }
 };
 
 // The real dialogs: QMessageBox, QInputDialog, QFileDialog, each with exec().
@@ -50,6 +60,8 @@ public:
     void Menue(QMenu* menue, const QPoint& global) override;
     bool Drucken(QWidget* owner, QPrinter& drucker) override;
     int Frage(QWidget* owner, const QString& text, const QStringList& knoepfe) override;
+    void Pruefergebnis(QWidget* owner, const QString& text, const QStringList& befunde,
+                       const std::function<void(int)>& gewaehlt) override;
 
 private:
     QString LetzterOrdner;

@@ -1,6 +1,7 @@
 // The diagnostics beside the canvas: configuration test, routing display, console buttons.
 // None of them changes the network.
 
+#include "diag/Befunde.h"
 #include "diag/Konsole.h"
 #include "diag/Pruefung.h"
 #include "diag/RoutingAnzeige.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -27,8 +29,30 @@ constexpr int Zeilenhoehe = 14;
 } // namespace
 
 void TForm1::Button2Click() {
-    Dialoge.Information(
-        this, QString::fromStdString(Pruefbericht(ZaehleKonfigurationsfehler(Editor().Netz()))));
+    const TErklaerung& e = Editor().Pruefe();
+    QStringList befunde;
+    for (const TBefund& b : e.Befunde)
+        befunde << QString::fromStdString(b.Text);
+    if (e.Anzahl > static_cast<long long>(e.Befunde.size()))
+        befunde << QStringLiteral("… und %1 weitere.")
+                       .arg(e.Anzahl - static_cast<long long>(e.Befunde.size()));
+    Dialoge.Pruefergebnis(this, QString::fromStdString(Pruefbericht(e.Anzahl)), befunde,
+                          [this](int nr) { ZeigeBefund(nr); });
+}
+
+// Selects the finding's object, brings it into view and marks the finding on the canvas.
+void TForm1::ZeigeBefund(int nr) {
+    const auto punkt = Editor().ZeigeBefund(static_cast<std::size_t>(nr));
+    if (!punkt)
+        return;
+    const TRect q = Ansicht().Quelle();
+    const int rand = 40;
+    if (punkt->x < q.Left + rand || punkt->x > q.Right - rand || punkt->y < q.Top + rand ||
+        punkt->y > q.Bottom - rand) {
+        SBHPosition->setValue(punkt->x - (q.Right - q.Left) / 2);
+        SBVPosition->setValue(punkt->y - (q.Bottom - q.Top) / 2);
+    }
+    ZeichneNetz();
 }
 
 void TForm1::ShowRoutingClick() {

@@ -129,6 +129,7 @@ TForm1::TForm1(const TBilder& bilder, TDialoge& dialoge, TStarter& starter, QWid
 
     BaueLayout();
     BaueMenue();
+    BaueProtokoll();
     SetzeScrollMaxima();
     Verbinde();
     BaueKomfort();

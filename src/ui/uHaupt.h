@@ -108,6 +108,8 @@ private:
     void ShowRoutingClick();
     void RemoveRoutingClick();
     void StarteKonsole(const TKonsolenBefehl& befehl);
+    void ZeigeBefund(int nr);
+    void BaueProtokoll();
 
     const TBilder& Bilder;
     TDialoge& Dialoge;
@@ -145,6 +147,8 @@ private:
     QAction* Menuepunkte[MenuepunktAnzahl] = {};
     QAction* ShowRouting = nullptr;
     QAction* RemoveRouting = nullptr;
+    QToolButton* BProtokoll = nullptr; // shows and hides the message log
+    QWidget* Protokollfenster = nullptr;
     // A tick is queued and has not started yet.
     bool TaktAngefordert = false;
     // What Puffer shows: the editor's state then, and whether messages were on it.

@@ -4,6 +4,7 @@
 // transcripts back (then read the changes before committing them).
 
 #include "Abbild.h"
+#include "diag/Befunde.h"
 #include "diag/Konsole.h"
 #include "diag/Pruefung.h"
 #include "diag/RoutingAnzeige.h"
@@ -248,6 +249,14 @@ private:
                     (weitere ? " (+" + std::to_string(weitere) + ")" : ""));
         }
     }
+    void Markiert() {
+        const TBildzustand z = E.Bildzustand();
+        std::vector<int> geraete;
+        for (const TKomponente* k : z.Markiert)
+            geraete.push_back(E.Netz().Komponentenliste.IndexVon(k));
+        Schreib(Zustand({true, false}) + " | markiert" + Liste(geraete) + " | subnetz " +
+                std::to_string(E.Netz().Subnetzliste.IndexVon(z.MarkiertesSubnetz)));
+    }
     void Fuehre(const std::string& zeile, const std::string& einzug) {
         const std::string altEinzug = std::exchange(Einzug, einzug);
         std::istringstream w(zeile);
@@ -452,6 +461,19 @@ private:
                                 std::ios::binary);
             E.NetzZumAendern().Leeren();
             LeseOhneEinstellungen(datei, E.NetzZumAendern());
+        } else if (befehl == "befunde") {
+            const TErklaerung& e = E.Pruefe();
+            Schreib(Pruefbericht(e.Anzahl));
+            for (const TBefund& b : e.Befunde)
+                Schreib("  " + b.Text);
+        } else if (befehl == "zeige-befund") {
+            const auto punkt = E.ZeigeBefund(static_cast<std::size_t>(zahl()));
+            Schreib(punkt ? "zeige" + Worte(punkt->x, punkt->y) : "nichts zu zeigen");
+            Markiert();
+        } else if (befehl == "protokoll") {
+            for (const std::string& z : E.Protokoll().Zeilen(Gelesen))
+                Schreib(z);
+            Gelesen = E.Protokoll().Geschrieben();
         } else {
             throw std::runtime_error("unbekannter Befehl: " + zeile);
         }
@@ -467,6 +489,7 @@ private:
     bool AblageVoll = false;
     TAntwort Speicherantwort = TAntwort::Abbrechen;
     int Takt = 0;
+    unsigned long long Gelesen = 0; // log events already shown
 };
 
 class Faelle : public testing::TestWithParam<std::string> {};
@@ -475,7 +498,8 @@ TEST_P(Faelle, DruckenWasSieErwarten) {
     const fs::path datei = fs::path(VERBUNDO_SOURCE_DIR) / "tests/faelle" / (GetParam() + ".txt");
     std::ifstream ein(datei, std::ios::binary);
     const std::string erwartet{std::istreambuf_iterator<char>(ein), {}};
-    const fs::path temp = fs::temp_directory_path() / ("verbundo-fall-" + GetParam());
+    const fs::path temp = fs::temp_directory_path() /
+                          ("verbundo-fall-" + GetParam() + "-" + std::to_string(getpid()));
     fs::create_directories(temp);
     const std::string ist = TFall(temp.string()).Lauf(erwartet);
     fs::remove_all(temp);

@@ -1,6 +1,7 @@
 // A broadcast storm is bounded: hub copies stop at the cap of messages in flight.
 
 #include "sim/Netz.h"
+#include "sim/Protokoll.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,14 @@ TEST(Sturm, GrenzeZaehltDieNochWartendenMit) {
         m->SetKabel(sender->GetKabel(0));
     }
     TNachricht* letzte = Sende(n, a, s);
+    TProtokollSpeicher protokoll;
+    n.Nachrichtenliste.SetProtokoll(&protokoll);
     n.Nachrichtenliste.Takt();
+    // The log keeps only the newest lines; the copies not made are among them.
+    const std::vector<std::string> zeilen = protokoll.Zeilen();
+    EXPECT_EQ(zeilen.size(), TProtokollSpeicher::Grenze);
+    EXPECT_GT(protokoll.Geschrieben(), TNachrichtenList::MaxUnterwegs);
+    EXPECT_NE(zeilen[zeilen.size() - 2].find("nicht: Es sind schon 100 000"), std::string::npos);
     EXPECT_EQ(n.Nachrichtenliste.Count(), static_cast<int>(TNachrichtenList::MaxUnterwegs));
     const TNachricht& m = n.Nachrichtenliste.GetNachricht(n.Nachrichtenliste.Count() - 1);
     EXPECT_EQ(&m, letzte);
