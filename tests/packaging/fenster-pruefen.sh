@@ -1,5 +1,5 @@
 #!/bin/sh
-# Runs inside xvfb-run: starts the given command, waits until a window titled
+# Runs inside xvfb-run: starts the given command, waits until a window whose title ends in
 # "Verbundo" is mapped, closes it with its "Beenden" button as a user would and
 # expects the program to end with status 0.
 # Aufruf: fenster-pruefen.sh [--bild DATEI.png] BEFEHL [ARGUMENTE...]
@@ -11,7 +11,10 @@ if [ "${1:-}" = --bild ]; then
     shift 2
 fi
 protokoll=$(mktemp)
-trap 'rm -f "$protokoll"' EXIT
+# A recovery file left by another run would open its question first.
+XDG_STATE_HOME=$(mktemp -d)
+export XDG_STATE_HOME
+trap 'rm -rf "$protokoll" "$XDG_STATE_HOME"' EXIT
 
 "$@" >"$protokoll" 2>&1 &
 pid=$!
@@ -25,7 +28,7 @@ while [ "$versuche" -lt 40 ]; do
         cat "$protokoll"
         exit 1
     fi
-    fenster=$(xdotool search --onlyvisible --name '^Verbundo$' 2>/dev/null | head -n 1)
+    fenster=$(xdotool search --onlyvisible --name 'Verbundo$' 2>/dev/null | head -n 1)
     [ -n "$fenster" ] && break
     sleep 0.5
     versuche=$((versuche + 1))
