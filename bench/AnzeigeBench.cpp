@@ -2,9 +2,9 @@
 // them switches, a tenth of those routers (argument 1) or none (0: every walk goes all the
 // way).
 
+#include "Grossnetz.h"
 #include "diag/RoutingAnzeige.h"
 #include "sim/Netz.h"
-#include "Grossnetz.h"
 
 #include <benchmark/benchmark.h>
 

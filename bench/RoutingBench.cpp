@@ -1,6 +1,6 @@
+#include "Grossnetz.h"
 #include "sim/Netz.h"
 #include "sim/Referenzrouting.h"
-#include "Grossnetz.h"
 
 #include <benchmark/benchmark.h>
 

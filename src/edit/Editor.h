@@ -4,8 +4,8 @@
 #include "../sim/Protokoll.h"
 #include "Bild.h"
 #include "Fragen.h"
-#include "Verlauf.h"
 #include "Markierung.h"
+#include "Verlauf.h"
 
 #include <functional>
 #include <memory>
