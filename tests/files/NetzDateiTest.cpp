@@ -54,6 +54,14 @@ TEST(NetzSchreiber, FeldgrenzenUndZuBreiteZahlen) {
     EXPECT_THROW(SchreibeNetzdatei(netz, kaputt), EFehler);
 }
 
+// A hand-edited file may end in a settings line without its CR LF.
+TEST(NetzLeser, EinstellungAmDateiendeOhneZeilenende) {
+    std::istringstream ein("Swit.,  100,  100,0.0.0.0\r\n#hub ,    0");
+    TNetz netz;
+    LeseNetzdatei(ein, netz);
+    EXPECT_TRUE(Als<TSwitch>(netz.Komponentenliste.Get(0))->Hub);
+}
+
 // Random networks of every kind within the field limits read back to the same bytes.
 TEST(NetzSchreiber, ZufallsnetzeKommenGleichZurueck) {
     std::mt19937 zufall(4711);
