@@ -259,18 +259,8 @@ void TForm1::BaueWerkzeugleiste() {
     installEventFilter(new TLeistenbreite(this, ToolBar1));
 
     auto knopf = [this](const char* name, int links, int bild, const char* hinweis) {
-        auto* b = new QToolButton(ToolBar1);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(links, 2, 39, 38);
-        b->setIcon(QIcon(QStringLiteral(":/werkzeuge/tb%1.png").arg(bild)));
-        b->setIconSize(QSize(32, 32));
-        b->setAutoRaise(true);
-        // The hints as tooltips: learners find the tools without a manual.
-        if (hinweis) {
-            b->setToolTip(QString::fromUtf8(hinweis));
-            b->setAccessibleName(QString::fromUtf8(hinweis));
-        }
-        return b;
+        return Werkzeugknopf(name, links, QIcon(QStringLiteral(":/werkzeuge/tb%1.png").arg(bild)),
+                             hinweis ? QString::fromUtf8(hinweis) : QString());
     };
     ToolButton5 = knopf("ToolButton5", 0, 7, "Öffnen");
     ToolButton10 = knopf("ToolButton10", 39, 9, nullptr);
@@ -299,6 +289,22 @@ void TForm1::BaueWerkzeugleiste() {
 
     Button2 = Knopf("Button2", QStringLiteral("Konfiguration Testen"), ToolBar1, {406, 2, 139, 38});
     Button2->setFont(Schrift(10));
+}
+
+QToolButton* TForm1::Werkzeugknopf(const char* name, int links, const QIcon& bild,
+                                   const QString& hinweis) {
+    auto* b = new QToolButton(ToolBar1);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(links, 2, 39, 38);
+    b->setIcon(bild);
+    b->setIconSize(QSize(32, 32));
+    b->setAutoRaise(true);
+    // The hints as tooltips: learners find the tools without a manual.
+    if (!hinweis.isEmpty()) {
+        b->setToolTip(hinweis);
+        b->setAccessibleName(hinweis);
+    }
+    return b;
 }
 
 void TForm1::ZeigeWerkzeug() {

@@ -15,6 +15,7 @@ class QAction;
 class QCloseEvent;
 class QButtonGroup;
 class QGroupBox;
+class QIcon;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -87,6 +88,9 @@ private:
 
     void BaueLayout();
     void BaueWerkzeugleiste();
+    // A tool-bar button at x links with a 32-pixel image and its hint (none: empty).
+    QToolButton* Werkzeugknopf(const char* name, int links, const QIcon& bild,
+                               const QString& hinweis);
     void BaueMenue();
     void BaueKomfort();
     void HilfeZeigen();

@@ -66,15 +66,9 @@ private:
 } // namespace
 
 void TForm1::BaueProtokoll() {
-    BProtokoll = new QToolButton(ToolBar1);
-    BProtokoll->setObjectName(QStringLiteral("BProtokoll"));
-    BProtokoll->setGeometry(709, 2, 39, 38);
-    BProtokoll->setIcon(QIcon(QStringLiteral(":/werkzeuge/tb12.png")));
-    BProtokoll->setIconSize(QSize(32, 32));
-    BProtokoll->setAutoRaise(true);
+    BProtokoll = Werkzeugknopf("BProtokoll", 709, QIcon(QStringLiteral(":/werkzeuge/tb12.png")),
+                               QStringLiteral("Nachrichtenprotokoll"));
     BProtokoll->setCheckable(true);
-    BProtokoll->setToolTip(QStringLiteral("Nachrichtenprotokoll"));
-    BProtokoll->setAccessibleName(QStringLiteral("Nachrichtenprotokoll"));
     auto* fenster = new TProtokollfenster(this, Editor().Protokoll(), BProtokoll);
     Protokollfenster = fenster;
     connect(BProtokoll, &QToolButton::toggled, fenster, [this, fenster](bool an) {

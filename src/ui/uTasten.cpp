@@ -68,15 +68,8 @@ private:
 
 void TForm1::BaueKomfort() {
     const auto knopf = [this](const char* name, int links, int bild, const char* hinweis) {
-        auto* b = new QToolButton(ToolBar1);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(links, 2, 39, 38);
-        b->setIcon(QIcon(QStringLiteral(":/werkzeuge/tb%1.png").arg(bild)));
-        b->setIconSize(QSize(32, 32));
-        b->setAutoRaise(true);
-        b->setToolTip(QString::fromUtf8(hinweis));
-        b->setAccessibleName(QString::fromUtf8(hinweis));
-        return b;
+        return Werkzeugknopf(name, links, QIcon(QStringLiteral(":/werkzeuge/tb%1.png").arg(bild)),
+                             QString::fromUtf8(hinweis));
     };
     connect(knopf("BExport", 631, 10, "Bild exportieren"), &QToolButton::clicked, this,
             &TForm1::BildExportieren);

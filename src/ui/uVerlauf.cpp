@@ -50,14 +50,7 @@ constexpr int Kurz = 1000;
 
 void TForm1::BaueVerlauf() {
     const auto knopf = [this](const char* name, int links, bool rechts, const QString& hinweis) {
-        auto* b = new QToolButton(ToolBar1);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(links, 2, 39, 38);
-        b->setIcon(Pfeil(rechts));
-        b->setIconSize(QSize(32, 32));
-        b->setAutoRaise(true);
-        b->setToolTip(hinweis);
-        b->setAccessibleName(hinweis);
+        QToolButton* b = Werkzeugknopf(name, links, Pfeil(rechts), hinweis);
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
