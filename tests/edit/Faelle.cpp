@@ -23,6 +23,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <sys/stat.h>
@@ -41,10 +42,15 @@ const char* const Menuenamen[MenuepunktAnzahl] = {
     "Loeschen", "Ip",      "Ip2",      "NetzID",   "Subnetmask", "Routing", "Hub",
     "Switch",   "Switch6", "Switch24", "Mailstop", "Mailstart",  "Senden"};
 
+// A command the runner itself cannot carry out: the case is broken, whatever it printed.
+struct EKaputt : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 template <std::size_t N> int Nummer(const char* const (&namen)[N], const std::string& name) {
     const auto* it = std::find(std::begin(namen), std::end(namen), name);
     if (it == std::end(namen))
-        throw std::runtime_error("unbekannter Name: " + name);
+        throw EKaputt("unbekannter Name: " + name);
     return static_cast<int>(it - std::begin(namen));
 }
 
@@ -87,6 +93,123 @@ public:
 
 private:
     std::function<void(const std::string&)> Aus;
+};
+
+// Every listed object of a network as one line, keyed by the object: what a command changed
+// shows as the lines that differ. Two texts per object: one to compare, naming other objects
+// by identity (a device that only moved up the list when another went has not changed), and
+// one to show, naming them by list position. The snapshot keeps the objects alive, so no
+// address is reused between two snapshots.
+class TStandbild {
+public:
+    explicit TStandbild(const TNetz& n) {
+        std::map<const void*, int> nummer;
+        for (int i = 0; i < n.Komponentenliste.Count(); ++i)
+            nummer[n.Komponentenliste.GetKomponente(i)] = i;
+        for (int i = 0; i < n.Kabelliste.Count(); ++i)
+            nummer[n.Kabelliste.GetKabel(i)] = i;
+        const auto geraet = [&](const void* k) {
+            const auto it = nummer.find(k);
+            return std::pair{Zeiger(k),
+                             it == nummer.end() ? std::string(" weg") : Worte(it->second)};
+        };
+        const auto& kabel = geraet;
+        for (const auto& k : n.Komponentenliste) {
+            TZeile z{k, {}, "gerät" + geraet(k.get()).second + ":"};
+            Teil(z, Worte(k->GetTyp(), k->GetX(), k->GetY(), k->GetIPText()));
+            if (const auto* r = Als<TRouter>(k.get()))
+                Teil(z, Worte(r->GetIP2Text()));
+            Teil(z, k->Ports().empty() ? " ports -" : " ports");
+            for (const TKabel* p : k->Ports())
+                Teil(z, kabel(p));
+            Teil(z, " /" + Worte(k->GetMaxPorts()));
+            const auto* sw = Als<TSwitch>(k.get());
+            const auto* c = Als<TComputer>(k.get());
+            Teil(z, std::string(sw && sw->Hub ? " hub" : "") +
+                        (c && c->IsMailserver() ? " mailserver" : ""));
+            Zeilen.push_back(std::move(z));
+        }
+        for (const auto& k : n.Kabelliste) {
+            TZeile z{k, {}, "kabel" + kabel(k.get()).second + ":"};
+            Teil(z, geraet(k->GetA()));
+            Teil(z, " -");
+            Teil(z, geraet(k->GetB()));
+            Zeilen.push_back(std::move(z));
+        }
+        int nr = 0;
+        for (const auto& t : n.Subnetzliste) {
+            const TRect r = t->GetRect();
+            TZeile z{t, {}, "subnetz" + Worte(nr++) + ":"};
+            Teil(z, Worte(r.Left, r.Top, r.Right, r.Bottom, t->GetNetzIDText(), t->GetMaskText()));
+            Zeilen.push_back(std::move(z));
+        }
+        for (const auto& k : n.Komponentenliste)
+            if (const auto* sw = Als<TSwitch>(k.get())) {
+                // Keyed by the table, which lives as long as its switch.
+                TZeile z{std::shared_ptr<const void>(k, &sw->Routingtabelle),
+                         {},
+                         "tabelle" + geraet(k.get()).second + ":"};
+                for (int i = 0; i < sw->Routingtabelle.Count(); ++i) {
+                    const TRoute& r = sw->Routingtabelle.GetRoute(i);
+                    auto [vergleich, zeigen] = kabel(r.Kabel.lock().get());
+                    Teil(z, std::pair{Worte(IPToStr(r.Ziel)) + ">" + vergleich,
+                                      Worte(IPToStr(r.Ziel)) + ">" + zeigen.substr(1)});
+                }
+                Zeilen.push_back(std::move(z));
+            }
+        Nachrichten = n.Nachrichtenliste.Count();
+    }
+
+    // The lines that differ from vorher: "- " gone, "~ " changed, "+ " new.
+    std::vector<std::string> Seit(const TStandbild& vorher) const {
+        std::vector<std::string> aus;
+        const bool allesWeg = std::none_of(vorher.Zeilen.begin(), vorher.Zeilen.end(),
+                                           [&](const TZeile& alt) { return Finde(alt.Objekt); });
+        // A network replaced as a whole is one line, not one per object.
+        if (allesWeg && !vorher.Zeilen.empty())
+            aus.push_back("- alles (" + std::to_string(vorher.Zeilen.size()) + " Zeilen)");
+        for (const TZeile& alt : vorher.Zeilen)
+            if (!allesWeg && !Finde(alt.Objekt))
+                aus.push_back("- " + alt.Zeigen);
+        for (const TZeile& z : Zeilen)
+            if (const TZeile* alt = vorher.Finde(z.Objekt); !alt)
+                aus.push_back("+ " + z.Zeigen);
+            else if (alt->Vergleich != z.Vergleich)
+                aus.push_back("~ " + z.Zeigen);
+        if (Nachrichten != vorher.Nachrichten)
+            aus.push_back("~ unterwegs" + Worte(Nachrichten));
+        return aus;
+    }
+
+private:
+    struct TZeile {
+        std::shared_ptr<const void> Objekt;
+        std::string Vergleich, Zeigen;
+    };
+    static std::string Zeiger(const void* p) {
+        std::ostringstream s;
+        s << ' ' << p;
+        return s.str();
+    }
+    static void Teil(TZeile& z, const std::string& beides) {
+        z.Vergleich += beides;
+        z.Zeigen += beides;
+    }
+    static void Teil(TZeile& z, const std::pair<std::string, std::string>& teil) {
+        z.Vergleich += teil.first;
+        z.Zeigen += teil.second;
+    }
+    const TZeile* Finde(const std::shared_ptr<const void>& objekt) const {
+        if (Index.empty())
+            for (std::size_t i = 0; i < Zeilen.size(); ++i)
+                Index[Zeilen[i].Objekt.get()] = i;
+        const auto it = Index.find(objekt.get());
+        return it == Index.end() ? nullptr : &Zeilen[it->second];
+    }
+
+    std::vector<TZeile> Zeilen;
+    mutable std::map<const void*, std::size_t> Index;
+    int Nachrichten = 0;
 };
 
 // One case: the editor with scripted answers, writing down everything it shows.
@@ -145,12 +268,16 @@ public:
             try {
                 Fuehre(z.substr(2), "");
             } catch (const std::exception& e) {
-                // A broken case, not an answer of the editor's: it cannot match.
-                Aus += "!! " + std::string(e.what()) + '\n';
+                // Not an answer of the editor's: the case is broken and nothing it printed may
+                // become its expectation.
+                Kaputt = z + ": " + e.what();
+                break;
             }
         }
         return Aus;
     }
+    // Why the case could not be run; empty when it ran.
+    std::string Kaputt;
 
 private:
     void Schreib(const std::string& zeile) { Aus += Einzug + zeile + '\n'; }
@@ -163,6 +290,20 @@ private:
             for (std::size_t p; (p = text.find(alt)) != std::string::npos;)
                 text.replace(p, alt.size(), neu);
         return text;
+    }
+    // A file a command names: from the case's own folder, else from the test data. A name
+    // beginning with "fehlt" stands for a file that is meant to be missing; any other missing
+    // name is a typing error in the case.
+    std::string Pfad(const std::string& wort) const {
+        if (wort == "-")
+            return "";
+        if (wort.starts_with('/'))
+            return wort;
+        if (fs::exists(Temp + wort))
+            return Temp + wort;
+        if (!fs::exists(Daten + wort) && !wort.starts_with("fehlt"))
+            throw EKaputt("keine Datei " + wort);
+        return Daten + wort;
     }
     std::string Geraet(const TKomponente* k) const {
         const int i = E.Netz().Komponentenliste.IndexVon(k);
@@ -257,15 +398,25 @@ private:
         Schreib(Zustand({true, false}) + " | markiert" + Liste(geraete) + " | subnetz " +
                 std::to_string(E.Netz().Subnetzliste.IndexVon(z.MarkiertesSubnetz)));
     }
+    // Runs one command and writes down what it changed in the network; a tick writes down its
+    // own account.
     void Fuehre(const std::string& zeile, const std::string& einzug) {
         const std::string altEinzug = std::exchange(Einzug, einzug);
+        const TStandbild vorher(E.Netz());
+        Befehl(zeile);
+        if (!zeile.starts_with("takt"))
+            for (const std::string& z : TStandbild(E.Netz()).Seit(vorher))
+                Schreib(z);
+        Einzug = altEinzug;
+    }
+    void Befehl(const std::string& zeile) {
         std::istringstream w(zeile);
         std::string befehl, wort;
         w >> befehl;
         const auto zahl = [&] {
             int z = 0;
             if (!(w >> z))
-                throw std::runtime_error("Zahl fehlt in: " + zeile);
+                throw EKaputt("Zahl fehlt in: " + zeile);
             return z;
         };
         const auto rest = [&] {
@@ -315,10 +466,7 @@ private:
         } else if (befehl == "lade" || befehl == "oeffne") {
             w >> wort;
             const bool hinzu = rest() == "hinzu";
-            const std::string pfad = wort == "-"               ? ""
-                                     : wort.starts_with('/')   ? wort
-                                     : fs::exists(Temp + wort) ? Temp + wort
-                                                               : Daten + wort;
+            const std::string pfad = Pfad(wort);
             if (befehl == "lade") {
                 E.Lade(pfad, hinzu);
             } else {
@@ -382,6 +530,7 @@ private:
             // The text as it stands after "adresse ": its value, "nein" for a wrong number of
             // fields (the value then stays 0), or the conversion error.
             TAdresse wert = 7;
+            rest();
             try {
                 const bool vier =
                     StrToIP(zeile.substr(std::min(zeile.size(), std::size_t{8})), wert);
@@ -393,6 +542,7 @@ private:
             w >> wort;
             // The typed text as it stands after "konsole tracert ".
             const std::string text = zeile.substr(std::min(zeile.size(), 9 + wort.size()));
+            rest();
             const TKonsolenBefehl k = wort == "ipconfig" ? IpConfigBefehl()
                                       : wort == "route"  ? RouteBefehl()
                                                          : TracertBefehl(text);
@@ -404,7 +554,12 @@ private:
                 Schreib(s);
             }
         } else if (befehl == "cli") {
-            Befehlszeile(rest());
+            const std::string worte = rest();
+            std::istringstream einzeln(worte);
+            for (std::string a; einzeln >> a;)
+                if (a.ends_with(".nz"))
+                    Pfad(a);
+            Befehlszeile(worte);
         } else if (befehl == "bild") {
             TAufzeichner a([this](const std::string& z) { Schreib(z); });
             E.Zeichne(a);
@@ -432,7 +587,7 @@ private:
         } else if (befehl == "rundreise") {
             // The command, then undo and redo: each must give back the network exactly.
             const std::string vorher = Abbild(E.Netz());
-            Fuehre(rest(), einzug);
+            Befehl(rest());
             const std::string nachher = Abbild(E.Netz());
             const bool zurueck =
                 vorher != nachher && E.Rueckgaengig() && Abbild(E.Netz()) == vorher;
@@ -456,9 +611,7 @@ private:
             Schreib(E.DarfVerwerfen() ? "beendet" : "bleibt offen");
         } else if (befehl == "schlicht") {
             // The file as a reader that knows only the records reads it.
-            const std::string name = rest();
-            std::ifstream datei(fs::exists(Temp + name) ? Temp + name : Daten + name,
-                                std::ios::binary);
+            std::ifstream datei(Pfad(rest()), std::ios::binary);
             E.NetzZumAendern().Leeren();
             LeseOhneEinstellungen(datei, E.NetzZumAendern());
         } else if (befehl == "befunde") {
@@ -475,9 +628,10 @@ private:
                 Schreib(z);
             Gelesen = E.Protokoll().Geschrieben();
         } else {
-            throw std::runtime_error("unbekannter Befehl: " + zeile);
+            throw EKaputt("unbekannter Befehl: " + zeile);
         }
-        Einzug = altEinzug;
+        if (w >> wort)
+            throw EKaputt("überzähliges Wort: " + wort);
     }
 
     const std::string Daten, Temp;
@@ -501,8 +655,10 @@ TEST_P(Faelle, DruckenWasSieErwarten) {
     const fs::path temp = fs::temp_directory_path() /
                           ("verbundo-fall-" + GetParam() + "-" + std::to_string(getpid()));
     fs::create_directories(temp);
-    const std::string ist = TFall(temp.string()).Lauf(erwartet);
+    TFall fall(temp.string());
+    const std::string ist = fall.Lauf(erwartet);
     fs::remove_all(temp);
+    ASSERT_EQ(fall.Kaputt, "") << GetParam() << ": the case itself is broken";
     if (ist != erwartet && std::getenv("VERBUNDO_FAELLE_NEU"))
         std::ofstream(datei, std::ios::binary) << ist;
     // The first line that differs, rather than two whole transcripts.
