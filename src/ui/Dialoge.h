@@ -6,7 +6,11 @@
 
 #include <functional>
 
+class QAbstractButton;
+class QFileDialog;
+class QInputDialog;
 class QMenu;
+class QMessageBox;
 class QPrinter;
 class QWidget;
 
@@ -47,6 +51,15 @@ public:
     }
 };
 
+// How each real dialog is set up before it runs, apart from running it: tests check the set-up
+// on dialogs that never run.
+void RichteBoxEin(QMessageBox& box, bool fehler, const QString& text);
+void RichteEingabeEin(QInputDialog& dialog, const QString& caption, const QString& prompt,
+                      const QString& vorgabe);
+// Returns the buttons in the order given.
+QList<QAbstractButton*> RichteFrageEin(QMessageBox& box, const QString& text,
+                                       const QStringList& knoepfe);
+
 // The real dialogs: QMessageBox, QInputDialog, QFileDialog, each with exec().
 class TQtDialoge : public TDialoge {
 public:
@@ -62,6 +75,12 @@ public:
     int Frage(QWidget* owner, const QString& text, const QStringList& knoepfe) override;
     void Pruefergebnis(QWidget* owner, const QString& text, const QStringList& befunde,
                        const std::function<void(int)>& gewaehlt) override;
+
+    // The file dialogs as they open: the open dialog proposes the file last chosen in it, both
+    // start in the folder last chosen. Each takes the dialog's icon provider along.
+    void RichteOeffnenEin(QFileDialog& dialog, const QString& filter) const;
+    void RichteSpeichernEin(QFileDialog& dialog, const QString& vorschlag, const QString& filter,
+                            const QString& endung) const;
 
 private:
     QString LetzterOrdner;
