@@ -116,6 +116,26 @@ TEST(Verlauf, WiederherstellungNachAbsturz) {
     EXPECT_TRUE(zweites->close());
     EXPECT_TRUE(drittes->close());
     EXPECT_TRUE(Sicherungen(ordner.path()).isEmpty());
+
+    // Copies that cannot be read, an endless device among them, are named and can go.
+    const QString verbundo = ordner.filePath("verbundo/");
+    ASSERT_TRUE(QFile::link("/dev/zero", verbundo + "sicherung-1-1.nz"));
+    QFile alt(verbundo + "sicherung-1-2.nz");
+    ASSERT_TRUE(alt.open(QIODevice::WriteOnly) && alt.write("klasse.nz\nComp.,  1,  1\r\n") > 0);
+    alt.close();
+    TFenster viertes;
+    viertes.Dialoge.FrageAntworten = {0, 0, 0, 0};
+    viertes->StarteWiederherstellung();
+    ASSERT_EQ(viertes.Dialoge.Fragen.size(), 4u);
+    for (int i : {1, 3}) {
+        EXPECT_TRUE(viertes.Dialoge.Fragen[i].startsWith("Die Wiederherstellungsdatei „" +
+                                                         QDir::toNativeSeparators(verbundo)))
+            << viertes.Dialoge.Fragen[i].toStdString();
+        EXPECT_TRUE(viertes.Dialoge.Fragen[i].endsWith("Verwerfen/Behalten"));
+    }
+    EXPECT_EQ(viertes.E().Netz().Komponentenliste.Count(), 0);
+    EXPECT_EQ(viertes->windowTitle(), QStringLiteral("Unbenannt.nz – Verbundo"));
+    EXPECT_TRUE(Sicherungen(ordner.path()).isEmpty());
 }
 
 } // namespace
