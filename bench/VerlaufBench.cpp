@@ -118,6 +118,50 @@ void BM_Speicher200Schritte(benchmark::State& state) {
     state.counters["MB"] = mb;
 }
 
+// 200 times: drag a switch 800 pixels away and back, then "Berechne Routingtabelle" (many
+// tables change with the lengths). Arguments: devices, switches. The bytes still allocated
+// afterwards, the network's own included, and how many steps the history kept.
+void BM_SpeicherSwitchZiehenUndBerechnen(benchmark::State& state) {
+    double mb = 0, schritte = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::size_t leer = mallinfo2().uordblks;
+        auto g = std::make_unique<TStill>();
+        auto e = std::make_unique<TEditor>(*g, *g);
+        test::BaueGrossnetz(e->NetzZumAendern(), 1, static_cast<int>(state.range(0)),
+                            static_cast<int>(state.range(1)),
+                            static_cast<int>(state.range(0) + 2 * state.range(1)));
+        e->NetzZumAendern().BerechneRouting();
+        e->SetWerkzeug(TWerkzeug::Verschieben);
+        TKomponente* sw = nullptr;
+        for (const auto& k : e->Netz().Komponentenliste)
+            if (k->Art() == TArt::Switch && k->GetX() < 2000 && k->GetY() < 2000 &&
+                (!sw || k->KabelCount() > sw->KabelCount()))
+                sw = k.get();
+        state.counters["MB vorher"] = static_cast<double>(mallinfo2().uordblks - leer) / 1e6;
+        state.ResumeTiming();
+        for (int i = 0; i < 200; ++i) {
+            const int x = sw->GetX(), y = sw->GetY(), d = i % 2 ? -800 : 800;
+            e->Druecke(TTaste::Links, x, y);
+            e->Bewege(x + d, y + d);
+            e->Lasse(TTaste::Links, x + d, y + d);
+            e->Waehle(sw);
+            e->Fuehre(TMenuepunkt::Routing);
+        }
+        state.PauseTiming();
+        mb = static_cast<double>(mallinfo2().uordblks - leer) / 1e6;
+        int n = 0;
+        while (e->Rueckgaengig())
+            ++n;
+        schritte = n;
+        e.reset();
+        g.reset();
+        state.ResumeTiming();
+    }
+    state.counters["MB nachher"] = mb;
+    state.counters["Schritte"] = schritte;
+}
+
 void BM_Wiederherstellungsdatei(benchmark::State& state) {
     TGross g;
     QTemporaryDir ordner;
@@ -130,6 +174,11 @@ void BM_Wiederherstellungsdatei(benchmark::State& state) {
 BENCHMARK(BM_RueckgaengigSwitchLoeschen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WiederholenSwitchLoeschen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Speicher200Schritte)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SpeicherSwitchZiehenUndBerechnen)
+    ->Args({2000, 400})
+    ->Args({20000, 1000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK(BM_Wiederherstellungsdatei)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -160,7 +160,9 @@ public:
         TRouten Routen;
         std::shared_ptr<const TRoutenIndex> Index;
         int Knoten = -1;
-        bool operator==(const TStand&) const = default;
+        // The same routes are the same table: a recomputation that found them again made a new
+        // index for them, which changes nothing anyone can see.
+        bool operator==(const TStand& b) const { return Routen == b.Routen; }
     };
 
     void Leeren() {
