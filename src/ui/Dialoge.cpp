@@ -22,6 +22,10 @@ void Box(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const Q
     zeilen.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     zeilen.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(icon, caption, zeilen, QMessageBox::Ok, owner);
+    // A file name is shown as it is, never taken for markup ("<b>" in a name would be), and
+    // can be copied from the box.
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 
