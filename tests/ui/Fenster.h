@@ -85,6 +85,12 @@ public:
 class TStillerStarter : public TStarter {
 public:
     bool Starte(const QString&, const QStringList&) override { return false; }
+    bool Oeffne(const QString& pfad) override {
+        Geoeffnet.push_back(pfad);
+        return Browser;
+    }
+    std::vector<QString> Geoeffnet;
+    bool Browser = false; // whether the desktop has a program to open a page with
 };
 
 // Plain coloured squares stand in for the icon files.
