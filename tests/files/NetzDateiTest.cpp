@@ -62,37 +62,6 @@ TEST(NetzLeser, EinstellungAmDateiendeOhneZeilenende) {
     EXPECT_TRUE(Als<TSwitch>(netz.Komponentenliste.Get(0))->Hub);
 }
 
-// A reader's error stays on its one line and shows what a file holds without obeying it: a
-// terminal's escape sequence, a line break, a byte that is not text.
-TEST(NetzLeser, FehlerZeigenSteuerzeichenSichtbar) {
-    const std::string lang(120, '7');
-    const std::pair<std::string, std::string> faelle[] = {
-        {"Swit.,  100,  100,0.0.0.0\r\n#hub ,    0\x1b[2J\xff\r\n",
-         "Ungültige Einstellungszeile: #hub ,    0\\x1b[2J\\xff"},
-        {"Swit.,  100,  100,0.0.0.0\r\n#mail,    0" + lang + "\r\n",
-         "Ungültige Einstellungszeile: #mail,    0" + lang.substr(0, 89) + "…"},
-        {"Comp.,  100,   80,192.168.0\n.1\r\n", "'0\\n' is not a valid integer value"},
-        {"Comp.,  100,   80,1\t\xc2\x9b\x7f\r\n",
-         "'1\\t\\xc2\\x9b\\x7f' is not a valid integer value"},
-    };
-    for (const auto& [datei, text] : faelle) {
-        std::istringstream ein(datei);
-        TNetz netz;
-        try {
-            LeseNetzdatei(ein, netz);
-            ADD_FAILURE() << "read: " << text;
-        } catch (const ELesefehler& e) {
-            EXPECT_EQ(e.what(), text);
-            // The box names the file unshortened, in the same visible form.
-            EXPECT_EQ(Lesefehlertext("ordner/" + std::string(150, 'a') + "\x1b\n.nz", e),
-                      "Die Datei „" + std::string(150, 'a') +
-                          "\\x1b\\n.nz“ konnte nicht gelesen werden (Zeile " +
-                          std::to_string(e.Stelle.Zeile) + ", Spalte " +
-                          std::to_string(e.Stelle.Spalte) + "):\r" + text);
-        }
-    }
-}
-
 // Random networks of every kind within the field limits read back to the same bytes.
 TEST(NetzSchreiber, ZufallsnetzeKommenGleichZurueck) {
     std::mt19937 zufall(4711);

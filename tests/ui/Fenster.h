@@ -85,12 +85,7 @@ public:
 class TStillerStarter : public TStarter {
 public:
     bool Starte(const QString&, const QStringList&) override { return false; }
-    bool Oeffne(const QString& pfad) override {
-        Geoeffnet.push_back(pfad);
-        return Browser;
-    }
-    std::vector<QString> Geoeffnet;
-    bool Browser = false; // whether the desktop has a program to open a page with
+    bool Oeffne(const QString&) override { return false; }
 };
 
 // Plain coloured squares stand in for the icon files.

@@ -3,7 +3,6 @@
 #include "Fenster.h"
 #include "ui/Export.h"
 
-#include <QDir>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -124,25 +123,6 @@ TEST(Komfort, RadUndTastenWirkenAufDieAnsicht) {
     EXPECT_EQ(F.E().Netz().Komponentenliste.Count(), 1);
     QTest::keyClick(F.Anzeige(), Qt::Key_Delete);
     EXPECT_EQ(F.E().Netz().Komponentenliste.Count(), 0);
-}
-
-// Without a browser F1 says where the page is instead of doing nothing.
-TEST(Komfort, OhneBrowserNenntF1DieHilfeseite) {
-    const struct TOrdner {
-        QString Alt = QDir::currentPath();
-        TOrdner() { QDir::setCurrent(VERBUNDO_SOURCE_DIR "/assets"); }
-        ~TOrdner() { QDir::setCurrent(Alt); }
-    } hilfeHier;
-    TFenster F;
-    const QString seite = QDir::current().filePath("hilfe.html");
-    F->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(F.Form.get()));
-    QTest::keyClick(F.Form.get(), Qt::Key_F1);
-    F.Starter.Browser = true;
-    QTest::keyClick(F.Form.get(), Qt::Key_F1);
-    EXPECT_EQ(F.Starter.Geoeffnet, (std::vector<QString>{seite, seite}));
-    EXPECT_EQ(F.Dialoge.Informationen,
-              std::vector<QString>{"Die Hilfe konnte nicht geöffnet werden: " + seite});
 }
 
 } // namespace
