@@ -49,6 +49,7 @@ public:
 class TStillerStarter : public TStarter {
 public:
     bool Starte(const QString&, const QStringList&) override { return false; }
+    bool Oeffne(const QString&) override { return false; }
 };
 
 // 500 devices on a 25 x 20 grid over the surface, as a class draws them, 700 cables between

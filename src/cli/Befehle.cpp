@@ -30,10 +30,15 @@ int Pruefen(const TAufruf& aufruf, std::ostream& aus) {
             const long long fehler = ZaehleKonfigurationsfehler(netz);
             zeile = Pruefbericht(fehler);
             if (aufruf.Erklaeren) {
-                // Findings can run into millions: printed as they come, not gathered.
+                // Findings can run into millions (every pair of equal addresses is one): the
+                // output of one file stays bounded, as the window's list does.
+                const TErklaerung e = ErklaerePruefung(netz, ErklaerteBefunde);
                 aus << Sichtbar(datei) << ": " << zeile << '\n';
                 zeile.clear();
-                ErklaerePruefung(netz, [&](const TBefund& b) { aus << "  " << b.Text << '\n'; });
+                for (const TBefund& b : e.Befunde)
+                    aus << "  " << b.Text << '\n';
+                if (const auto mehr = e.Anzahl - static_cast<long long>(e.Befunde.size()); mehr > 0)
+                    aus << "  " << WeitereBefunde(mehr) << '\n';
             }
             if (fehler > 0 && status == 0)
                 status = 1;

@@ -87,7 +87,7 @@ int Senden(const TAufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
     if (!ziel) {
         netz.Nachrichtenliste.KeinZiel(an);
         netz.Nachrichtenliste.SetProtokoll(nullptr);
-        fehler << "kein Ziel: " << an << '\n';
+        fehler << "kein Ziel: " << Sichtbar(an) << '\n';
         return 1;
     }
     const auto& liste = netz.Komponentenliste;

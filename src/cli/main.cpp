@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
         return Ausgegeben(Fuehre(aufruf));
     } catch (const EAufruf& e) {
         std::cout.flush();
-        std::cerr << "verbundo-cli: " << e.what() << "\n\n" << Hilfe;
+        // It may quote an argument, and arguments may come from file names.
+        std::cerr << "verbundo-cli: " << Sichtbar(e.what()) << "\n\n" << Hilfe;
         return 2;
     } catch (const std::exception& e) {
         fehler = Fehlertext(e);

@@ -110,6 +110,10 @@ long long ErklaerePruefung(const TNetz& netz, const std::function<void(const TBe
     return e.Anzahl;
 }
 
+std::string WeitereBefunde(long long n) {
+    return "\u2026 und " + std::to_string(n) + " weitere.";
+}
+
 TErklaerung ErklaerePruefung(const TNetz& netz, std::size_t hoechstens) {
     TErklaerung ergebnis;
     const std::function<void(const TBefund&)> sammle = [&](const TBefund& b) {

@@ -31,4 +31,10 @@ long long ErklaerePruefung(const TNetz& netz, const std::function<void(const TBe
 // hoechstens are explained, all are counted.
 TErklaerung ErklaerePruefung(const TNetz& netz, std::size_t hoechstens);
 
+// How many findings the window and the command-line tool list; more would only flood a list,
+// or a terminal, that nobody reads to its end.
+constexpr std::size_t ErklaerteBefunde = 1000;
+// The line after a cut list: "… und N weitere." for the n findings left out.
+std::string WeitereBefunde(long long n);
+
 } // namespace verbundo

@@ -9,8 +9,9 @@ namespace verbundo {
 
 namespace {
 
-// Draws nothing; keeps the box of every mark. The ground fill is the picture's frame, not a
-// mark. Texts are taken twice their point size high, more than any face needs.
+// Draws nothing; keeps the box of every mark, as far as it lies on the surface. The ground fill
+// is the picture's frame, not a mark. Texts are taken twice their point size high, more than
+// any face needs.
 class TMessLeinwand : public TLeinwand {
 public:
     explicit TMessLeinwand(TLeinwand& mass) : Mass(mass) {}
@@ -45,6 +46,12 @@ public:
 
 private:
     void Nimm(int l, int o, int r, int u) {
+        l = std::max(l, Flaeche.Left);
+        o = std::max(o, Flaeche.Top);
+        r = std::min(r, Flaeche.Right);
+        u = std::min(u, Flaeche.Bottom);
+        if (l >= r || o >= u)
+            return;
         if (Leer)
             Box = {l, o, r, u};
         else
@@ -54,6 +61,7 @@ private:
     }
 
     TLeinwand& Mass;
+    const TRect Flaeche = TBildzustand{}.Flaeche;
     int Breite = 1;
     int Texthoehe = 16;
     bool Leer = true;

@@ -4,17 +4,10 @@
 
 namespace verbundo {
 
-namespace {
-
-// More would only fill a list nobody reads to its end; the count stays complete.
-constexpr std::size_t Erklaert = 1000;
-
-} // namespace
-
 const TErklaerung& TEditor::Pruefe() {
     Veraendert(); // the old marks go
     Markierung = {};
-    Markierung.Erklaerung = ErklaerePruefung(NetzWert, Erklaert);
+    Markierung.Erklaerung = ErklaerePruefung(NetzWert, ErklaerteBefunde);
     Markierung.Stand = StandWert;
     return Markierung.Erklaerung;
 }

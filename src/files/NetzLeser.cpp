@@ -132,7 +132,8 @@ private:
     void Einstellung(std::string zeile) {
         TLesestelle anfang = Ein.Hier();
         anfang.Spalte -= static_cast<long long>(zeile.size());
-        for (std::size_t da = Ein.Vorrat(1); da > 0 && zeile.size() < 100; da = Ein.Vorrat(1)) {
+        // One character more than an error quotes, so that a cut shows.
+        for (std::size_t da = Ein.Vorrat(1); da > 0 && zeile.size() <= 100; da = Ein.Vorrat(1)) {
             std::size_t i = 0;
             while (i < da && Ein[i] != '\r')
                 ++i;
@@ -262,7 +263,7 @@ TNetz OeffneNetzdatei(const std::string& pfad, const TKompList* vorhanden) {
 std::string Lesefehlertext(const std::string& pfad, const ELesefehler& e) {
     const std::size_t trenner = pfad.find_last_of("/\\");
     const std::string name = trenner == std::string::npos ? pfad : pfad.substr(trenner + 1);
-    return "Die Datei \u201E" + Sichtbar(name, 100) + "\u201C konnte nicht gelesen werden (Zeile " +
+    return "Die Datei \u201E" + Sichtbar(name) + "\u201C konnte nicht gelesen werden (Zeile " +
            std::to_string(e.Stelle.Zeile) + ", Spalte " + std::to_string(e.Stelle.Spalte) + "):\r" +
            e.what();
 }

@@ -1,5 +1,6 @@
 #include "Fehler.h"
 
+#include <algorithm>
 #include <new>
 
 namespace verbundo {
@@ -34,6 +35,13 @@ std::size_t Utf8Laenge(std::string_view t) {
     return n;
 }
 
+void Hex(std::string& aus, unsigned char c) {
+    static const char ziffern[] = "0123456789abcdef";
+    aus += "\\x";
+    aus += ziffern[c >> 4];
+    aus += ziffern[c & 15];
+}
+
 } // namespace
 
 std::string Sichtbar(std::string_view text, std::size_t hoechstens) {
@@ -45,17 +53,24 @@ std::string Sichtbar(std::string_view text, std::size_t hoechstens) {
             break;
         }
         const std::size_t n = Utf8Laenge(text.substr(i));
-        if (text[i] == '\0') {
+        const auto c = static_cast<unsigned char>(text[i]);
+        // C1 controls (U+0080 to U+009F) are valid UTF-8, but a terminal may obey them.
+        const bool steuerzeichen =
+            c < 0x20 || c == 0x7F ||
+            (n == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0);
+        if (c == '\0')
             aus += "\\0";
-        } else if (n == 0) {
-            static const char hex[] = "0123456789abcdef";
-            const auto c = static_cast<unsigned char>(text[i]);
-            aus += "\\x";
-            aus += hex[c >> 4];
-            aus += hex[c & 15];
-        } else {
+        else if (c == '\n')
+            aus += "\\n";
+        else if (c == '\r')
+            aus += "\\r";
+        else if (c == '\t')
+            aus += "\\t";
+        else if (n == 0 || steuerzeichen)
+            for (std::size_t k = 0; k < std::max<std::size_t>(n, 1); ++k)
+                Hex(aus, static_cast<unsigned char>(text[i + k]));
+        else
             aus.append(text.substr(i, n));
-        }
         i += n == 0 ? 1 : n;
     }
     return aus;

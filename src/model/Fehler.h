@@ -17,8 +17,10 @@ public:
 };
 
 // A text from outside (a file, a path) as an error may quote it: at most hoechstens
-// characters, then "…"; a NUL byte as \0 and a byte that is not part of valid UTF-8 as \xHH,
-// so the result is valid UTF-8, never hides behind a NUL and never floods a message box.
+// characters, then "…"; a NUL byte as \0, line break, carriage return and tab as \n, \r, \t,
+// every other control character and each byte that is not part of valid UTF-8 as \xHH. The
+// result is valid UTF-8 on one line: it never hides behind a NUL, never floods a message box
+// and cannot move a terminal's cursor or colour its text.
 std::string Sichtbar(std::string_view text,
                      std::size_t hoechstens = std::numeric_limits<std::size_t>::max());
 

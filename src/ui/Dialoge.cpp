@@ -63,6 +63,10 @@ void RichteBoxEin(QMessageBox& box, bool fehler, const QString& text) {
     box.setIcon(fehler ? QMessageBox::Critical : QMessageBox::Information);
     box.setWindowTitle(fehler ? QStringLiteral("Verbundo") : QStringLiteral("Information"));
     box.setText(Zeilen(text));
+    // A file name is shown as it is, never taken for markup ("<b>" in a name would be), and
+    // can be copied from the box.
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.setStandardButtons(QMessageBox::Ok);
 }
 

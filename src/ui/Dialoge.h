@@ -88,12 +88,15 @@ private:
     QString LetzteDatei;
 };
 
-// Starts a console process; tests record instead.
+// Starts a console process or the browser; tests record instead.
 class TStarter {
 public:
     virtual ~TStarter() = default;
     // Returns whether a process was started; nobody reports a failure to the learner.
     virtual bool Starte(const QString& programm, const QStringList& argumente) = 0;
+    // Opens the local file in the desktop's program for its type (the help page in the
+    // browser); returns whether that program could be asked to.
+    virtual bool Oeffne(const QString& pfad) = 0;
 };
 
 } // namespace verbundo

@@ -24,7 +24,8 @@ std::optional<TBildformat> BildformatVon(const QString& pfad);
 QSize Bildgroesse(const TNetz& netz, const TBilder& bilder);
 
 // The file's contents: PNG at twice the surface's resolution, SVG and PDF as vector drawings
-// with the icons embedded. The PDF has one page of the picture's size.
+// with the icons embedded. The PDF has one page of the picture's size. Empty when the picture
+// could not be made (no memory for its pixels, a painter that would not start).
 QByteArray BildDaten(const TNetz& netz, const TBilder& bilder, TBildformat format);
 
 // The picture fitted into the printer's page below a small header line kopf. Raises EFehler

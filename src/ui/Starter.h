@@ -9,6 +9,7 @@ namespace verbundo {
 class TQtStarter : public TStarter {
 public:
     bool Starte(const QString& programm, const QStringList& argumente) override;
+    bool Oeffne(const QString& pfad) override;
 };
 
 } // namespace verbundo

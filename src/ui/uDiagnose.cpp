@@ -34,8 +34,8 @@ void TForm1::Button2Click() {
     for (const TBefund& b : e.Befunde)
         befunde << QString::fromStdString(b.Text);
     if (e.Anzahl > static_cast<long long>(e.Befunde.size()))
-        befunde << QStringLiteral("… und %1 weitere.")
-                       .arg(e.Anzahl - static_cast<long long>(e.Befunde.size()));
+        befunde << QString::fromStdString(
+            WeitereBefunde(e.Anzahl - static_cast<long long>(e.Befunde.size())));
     Dialoge.Pruefergebnis(this, QString::fromStdString(Pruefbericht(e.Anzahl)), befunde,
                           [this](int nr) { ZeigeBefund(nr); });
 }

@@ -35,9 +35,12 @@ void TForm1::BildExportieren() {
     Editor().Sicher([&] {
         const auto format = BildformatVon(pfad);
         if (!format)
-            throw EFehler("„" + QFileInfo(pfad).fileName().toStdString() +
+            throw EFehler("„" + Sichtbar(QFileInfo(pfad).fileName().toStdString()) +
                           "“: Bilder werden als .png, .svg oder .pdf gespeichert.");
         const QByteArray daten = BildDaten(Editor().Netz(), Bilder, *format);
+        if (daten.isEmpty())
+            throw EFehler("Cannot create file " +
+                          Sichtbar(QDir::toNativeSeparators(pfad).toStdString()));
         // The same writer as the network's files: an old picture is replaced only by a whole one.
         Dateiablage().Schreibe(pfad.toStdString(), daten.toStdString());
     });

@@ -6,7 +6,6 @@
 #include "ui/Dialoge.h"
 #include "ui/uHaupt.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -17,7 +16,6 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QToolButton>
-#include <QUrl>
 
 #include <algorithm>
 #include <functional>
@@ -106,7 +104,13 @@ void TForm1::HilfeZeigen() {
     for (const QString& ordner : {QDir::currentPath(), QStringLiteral(VERBUNDO_DATADIR)}) {
         const QString pfad = QDir(ordner).filePath(QStringLiteral("hilfe.html"));
         if (QFileInfo(pfad).isFile()) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+            // Without a browser nothing at all would happen; the path lets the teacher open
+            // the page by hand.
+            if (!Starter.Oeffne(pfad))
+                Dialoge.Information(
+                    this, QStringLiteral("Die Hilfe konnte nicht geöffnet werden: ") +
+                              QString::fromStdString(
+                                  Sichtbar(QDir::toNativeSeparators(pfad).toStdString())));
             return;
         }
     }

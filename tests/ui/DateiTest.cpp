@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace verbundo::test {
 namespace {
@@ -76,6 +77,22 @@ TEST(Datei, SpeichernErsetztDieDateiNurGanz) {
     EXPECT_EQ(f.Dialoge.Fragen.back(),
               "„netz.nz“ ist schon vorhanden. Ersetzen? | Ersetzen/Abbrechen");
     EXPECT_EQ(f->windowTitle(), "netz.nz – Verbundo");
+}
+
+// Only a regular file is replaced: a file renamed onto the target of a link to a FIFO (or a
+// device) would put a plain file in its place.
+TEST(Datei, NurRegulaereDateienWerdenErsetzt) {
+    QTemporaryDir ordner;
+    const QString rohr = ordner.filePath("rohr"), link = ordner.filePath("link.png");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(rohr).constData(), 0600), 0);
+    QFile::link(rohr, link);
+    TFenster f;
+    f.Dialoge.SpeichernAntworten = {link};
+    f.Dialoge.FrageAntworten = {0}; // "Ersetzen"
+    f.Teil<QToolButton>("BExport")->click();
+    EXPECT_EQ(f.Dialoge.Fehlermeldungen, std::vector<QString>{"Cannot create file " + link});
+    const QFileInfo nachher(rohr);
+    EXPECT_TRUE(nachher.exists() && !nachher.isFile());
 }
 
 } // namespace

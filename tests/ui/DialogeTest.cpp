@@ -31,6 +31,7 @@ TEST(Dialoge, SoSindBoxenUndDateidialogeEingerichtet) {
     EXPECT_EQ(info.icon(), QMessageBox::Information);
     EXPECT_EQ(info.text(), "Die maximale Anzahl\nist erreicht."); // \r breaks the line
     EXPECT_EQ(info.standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(info.textFormat(), Qt::PlainText); // "<b>" in a file name is no markup
     EXPECT_EQ(fehler.icon(), QMessageBox::Critical);
     EXPECT_EQ(fehler.standardButtons(), QMessageBox::Ok);
 

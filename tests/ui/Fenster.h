@@ -87,6 +87,7 @@ public:
 class TStillerStarter : public TStarter {
 public:
     bool Starte(const QString&, const QStringList&) override { return false; }
+    bool Oeffne(const QString&) override { return false; }
 };
 
 // Plain coloured squares stand in for the icon files.
