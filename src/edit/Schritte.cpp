@@ -81,11 +81,15 @@ std::string TEditor::Titel() const {
     return name + (Ungespeichert() ? "*" : "") + " \u2013 Verbundo";
 }
 
+std::string TEditor::Speicherfragetext() const {
+    const std::string name = std::filesystem::path(DateinameWert).filename().string();
+    return "Änderungen an \u201e" + name + "\u201c speichern?";
+}
+
 bool TEditor::DarfVerwerfen() {
     if (!Ungespeichert())
         return true;
-    const std::string name = std::filesystem::path(DateinameWert).filename().string();
-    switch (Fragen.Speicherfrage("Änderungen an \u201e" + name + "\u201c speichern?")) {
+    switch (Fragen.Speicherfrage(Speicherfragetext())) {
     case TAntwort::Speichern:
         return Speichern();
     case TAntwort::Verwerfen:
@@ -111,7 +115,7 @@ bool TEditor::Wiederherstellen(const std::string& text) {
         LeseNetzdatei(ein, frisch);
         NetzWert.Leeren();
         LeereAuswahl();
-        ModusWert = 0;
+        ModusWert = TModus::Leerlauf;
         NetzWert.Anhaengen(std::move(frisch));
         DateinameWert = text.substr(0, ende);
         BerechneRouting();

@@ -16,8 +16,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <algorithm>
-
 namespace verbundo {
 
 namespace {
@@ -42,9 +40,9 @@ QIcon Pfeil(bool rechts) {
     return QIcon(QPixmap::fromImage(bild));
 }
 
-// A write shortly after a change, but not more often than this.
-constexpr int Abstand = 30000;
-constexpr int Kurz = 1000;
+long long Jetzt() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
 
 } // namespace
 
@@ -100,19 +98,18 @@ void TForm1::ZeigeVerlauf() {
     Wiederholen->setEnabled(Editor().KannWiederholen());
     if (!Sicherung)
         return;
-    if (!Editor().Ungespeichert()) {
+    const auto e = Sicherungsplan.Geaendert(Editor().Ungespeichert(), Jetzt());
+    if (e.Tun == TSicherungsplan::TTun::Entfernen) {
         Sicherungstimer->stop();
         Sicherung->Entferne();
-    } else if (!Sicherungstimer->isActive()) {
-        const qint64 warte = ZuletztGesichert + Abstand - QDateTime::currentMSecsSinceEpoch();
-        Sicherungstimer->start(static_cast<int>(std::clamp<qint64>(warte, Kurz, Abstand)));
+    } else if (e.Tun == TSicherungsplan::TTun::Planen) {
+        Sicherungstimer->start(static_cast<int>(e.In));
     }
 }
 
 void TForm1::Sichere() {
-    if (!Sicherung || !Editor().Ungespeichert())
+    if (!Sicherung || !Sicherungsplan.Faellig(Editor().Ungespeichert(), Jetzt()))
         return;
-    ZuletztGesichert = QDateTime::currentMSecsSinceEpoch();
     try {
         Sicherung->Schreibe(Editor().Sicherungstext(), *Ablage);
     } catch (const std::exception&) {

@@ -11,6 +11,9 @@
 #include "edit/Ansicht.h"
 #include "edit/Ausschnitt.h"
 #include "edit/Editor.h"
+#include "edit/Sammelleinwand.h"
+#include "edit/Sicherungsplan.h"
+#include "edit/Zeichenstand.h"
 #include "files/Einstellungen.h"
 #include "files/NetzDatei.h"
 #include "model/Fehler.h"
@@ -94,6 +97,95 @@ public:
 private:
     std::function<void(const std::string&)> Aus;
 };
+
+// One line per mark with every setting it is drawn with: two pictures that look alike give
+// the same lines, however their settings were made.
+class TMarkenschreiber : public TLeinwand {
+public:
+    void SetStiftFarbe(TFarbe f) override { Stift = Worte(+f.r, +f.g, +f.b); }
+    void SetStiftBreite(int b) override { Breite = b; }
+    void SetStiftStil(TStrich s) override { Punkte = s == TStrich::Gepunktet; }
+    void SetPinselFarbe(TFarbe f) override { Pinsel = Worte(+f.r, +f.g, +f.b); }
+    void SetPinselStil(TPinsel s) override { Leer = s == TPinsel::Leer; }
+    void SetSchrift(const std::string& n, int p) override { Schrift = Worte(n, p); }
+    void FuelleRechteck(int l, int o, int r, int u) override { Marke("fuelle", Worte(l, o, r, u)); }
+    void Rechteck(int l, int o, int r, int u) override { Marke("rechteck", Worte(l, o, r, u)); }
+    void Linie(int a, int b, int c, int d) override { Marke("linie", Worte(a, b, c, d)); }
+    void TextAus(int x, int y, const std::string& t) override { Marke("text", Worte(x, y, t)); }
+    int TextBreite(const std::string& t) override { return static_cast<int>(t.size()) * 5; }
+    void KopiereBild(TBild b, int x, int y, int w, int h) override {
+        Marke("bild", Worte(static_cast<int>(b), x, y, w, h));
+    }
+    std::vector<std::string> Zeilen;
+
+private:
+    void Marke(const char* was, const std::string& wo) {
+        Zeilen.push_back(was + wo + " |" + Stift + Worte(Breite, Punkte) + " |" + Pinsel +
+                         Worte(Leer) + " |" + Schrift);
+    }
+    std::string Stift = " 0 0 0", Pinsel = " 255 255 255", Schrift = " MS Sans Serif 8";
+    int Breite = 1;
+    bool Punkte = false, Leer = false;
+};
+
+// Replays a collected picture as a front end does.
+void Spiele(const TSammelleinwand& s, TLeinwand& c) {
+    const auto& z = s.Befehle();
+    const auto farbe = [](std::int32_t rgb) {
+        return TFarbe{std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb)};
+    };
+    for (std::size_t i = 0; i < z.size();) {
+        const std::int32_t* a = &z[i + 1];
+        switch (static_cast<TZug>(z[i])) {
+        case TZug::StiftFarbe:
+            c.SetStiftFarbe(farbe(a[0]));
+            i += 2;
+            break;
+        case TZug::StiftBreite:
+            c.SetStiftBreite(a[0]);
+            i += 2;
+            break;
+        case TZug::StiftStil:
+            c.SetStiftStil(TStrich(a[0]));
+            i += 2;
+            break;
+        case TZug::PinselFarbe:
+            c.SetPinselFarbe(farbe(a[0]));
+            i += 2;
+            break;
+        case TZug::PinselStil:
+            c.SetPinselStil(TPinsel(a[0]));
+            i += 2;
+            break;
+        case TZug::Schrift:
+            c.SetSchrift(s.Texte().at(a[0]), a[1]);
+            i += 3;
+            break;
+        case TZug::Fuelle:
+            c.FuelleRechteck(a[0], a[1], a[2], a[3]);
+            i += 5;
+            break;
+        case TZug::Rechteck:
+            c.Rechteck(a[0], a[1], a[2], a[3]);
+            i += 5;
+            break;
+        case TZug::Linie:
+            c.Linie(a[0], a[1], a[2], a[3]);
+            i += 5;
+            break;
+        case TZug::Text:
+            c.TextAus(a[0], a[1], s.Texte().at(a[2]));
+            i += 4;
+            break;
+        case TZug::Bild:
+            c.KopiereBild(TBild(a[0]), a[1], a[2], a[3], a[4]);
+            i += 6;
+            break;
+        default:
+            throw EKaputt("unbekannter Code " + std::to_string(z[i]));
+        }
+    }
+}
 
 // Every listed object of a network as one line, keyed by the object: what a command changed
 // shows as the lines that differ. Two texts per object: one to compare, naming other objects
@@ -310,7 +402,7 @@ private:
         return i < 0 ? "weg" : std::to_string(i);
     }
     std::string Zustand(const TReaktion& r) const {
-        std::string s = "modus " + std::to_string(E.Modus()) + " |";
+        std::string s = "modus " + std::to_string(static_cast<int>(E.Modus())) + " |";
         if (TKomponente* k = E.AktKomponente())
             s += " gerät " + Geraet(k);
         if (TKabel* k = E.AktKabel())
@@ -577,6 +669,63 @@ private:
             a = a.Gezoomt(RadZoom(a.Zoom, rasten), x, y);
             Schreib("zoom" +
                     Worte(a.Zoom, "| pos", a.SX, a.SY, "| punkt", a.PufferX(x), a.PufferY(y)));
+        } else if (befehl == "sammle") {
+            // The picture collected into one array and replayed must show every mark the
+            // editor draws, with the same settings; texts are measured once.
+            TMarkenschreiber direkt, gespielt;
+            E.Zeichne(direkt);
+            Sammler.Beginne();
+            Gemessen = 0;
+            E.Zeichne(Sammler);
+            Spiele(Sammler, gespielt);
+            const auto [a, b] = std::mismatch(direkt.Zeilen.begin(), direkt.Zeilen.end(),
+                                              gespielt.Zeilen.begin(), gespielt.Zeilen.end());
+            Schreib(Worte(Sammler.Befehle().size(), "Zahlen,", Sammler.Texte().size(), "Texte,",
+                          Gemessen, "gemessen,", direkt.Zeilen.size(), "Marken") +
+                    (a == direkt.Zeilen.end() && b == gespielt.Zeilen.end()
+                         ? ", gleich"
+                         : ", anders: " + (a == direkt.Zeilen.end() ? "-" : *a) + " / " +
+                               (b == gespielt.Zeilen.end() ? "-" : *b)));
+        } else if (befehl == "neuzeichnen") {
+            // What a tick of either front end decides: draw anew or keep the picture.
+            const bool veraltet = Zeichenstand.Veraltet(E);
+            if (veraltet)
+                Zeichenstand.Gezeichnet(E);
+            Schreib(veraltet ? "neu gezeichnet" : "bleibt");
+        } else if (befehl == "sicherung") {
+            // After a change or when the planned time has come, at the given millisecond.
+            w >> wort;
+            const long long jetzt = zahl();
+            if (wort == "faellig") {
+                Schreib(Sicherungsplan.Faellig(E.Ungespeichert(), jetzt) ? "schreiben"
+                                                                         : "nicht schreiben");
+            } else {
+                const auto e = Sicherungsplan.Geaendert(E.Ungespeichert(), jetzt);
+                using T = TSicherungsplan::TTun;
+                Schreib(e.Tun == T::Planen      ? "planen in" + Worte(e.In)
+                        : e.Tun == T::Entfernen ? "entfernen"
+                                                : "nichts");
+            }
+        } else if (befehl == "rolle" || befehl == "mit") {
+            // zoom, scroll position and a shift in view pixels (rolle) or a surface point to
+            // bring into view (mit): the scroll position after it.
+            TAnsicht a;
+            a.Zoom = zahl();
+            a.SX = zahl();
+            a.SY = zahl();
+            const int x = zahl(), y = zahl();
+            a = befehl == "rolle" ? a.Gerollt(x, y) : a.Mit({x, y});
+            Schreib("pos" + Worte(a.SX, a.SY));
+        } else if (befehl == "rasten") {
+            // A wheel's turns in angle units: the notches each gives.
+            std::string s = "rasten";
+            for (int winkel; w >> winkel;)
+                s += Worte(Rastung.Rasten(winkel));
+            Schreib(s);
+        } else if (befehl == "eingabefrage") {
+            const auto p = static_cast<TMenuepunkt>(Nummer(Menuenamen, rest()));
+            const auto f = E.Eingabefrage(p);
+            Schreib(f ? f->Titel + " | " + f->Frage + " | " + f->Vorgabe : "keine Frage");
         } else if (befehl == "abbrechen") {
             Schreib(Zustand(E.Abbrechen()));
         } else if (befehl == "ausschnitt") {
@@ -617,8 +766,8 @@ private:
         } else if (befehl == "befunde") {
             const TErklaerung& e = E.Pruefe();
             Schreib(Pruefbericht(e.Anzahl));
-            for (const TBefund& b : e.Befunde)
-                Schreib("  " + b.Text);
+            for (const std::string& z : Befundzeilen(e))
+                Schreib("  " + z);
         } else if (befehl == "zeige-befund") {
             const auto punkt = E.ZeigeBefund(static_cast<std::size_t>(zahl()));
             Schreib(punkt ? "zeige" + Worte(punkt->x, punkt->y) : "nichts zu zeigen");
@@ -644,6 +793,14 @@ private:
     TAntwort Speicherantwort = TAntwort::Abbrechen;
     int Takt = 0;
     unsigned long long Gelesen = 0; // log events already shown
+    TSammelleinwand Sammler{[this](const std::string&, int, const std::string& t) {
+        ++Gemessen;
+        return static_cast<int>(t.size()) * 5;
+    }};
+    int Gemessen = 0;
+    TZeichenstand Zeichenstand;
+    TSicherungsplan Sicherungsplan;
+    TRastung Rastung;
 };
 
 class Faelle : public testing::TestWithParam<std::string> {};
