@@ -32,4 +32,10 @@ private:
     bool Geplant = false;
 };
 
+// Asked at the start when unsaved work was left behind; the answers, in button order, are
+// "Wiederherstellen", "Verwerfen" and "Später".
+inline constexpr const char* Wiederherstellungsfrage =
+    "Verbundo wurde beim letzten Mal nicht ordnungsgemäß beendet. "
+    "Die ungespeicherte Arbeit wiederherstellen?";
+
 } // namespace verbundo

@@ -122,12 +122,9 @@ void TForm1::StarteWiederherstellung() {
     Sicherung = std::make_unique<TWiederherstellung>(TWiederherstellung::StandardOrdner());
     std::string inhalt;
     while (!Sicherung->Verwaist(inhalt).isEmpty()) {
-        const int a = Dialoge.Frage(
-            this,
-            QStringLiteral("Verbundo wurde beim letzten Mal nicht ordnungsgemäß beendet. "
-                           "Die ungespeicherte Arbeit wiederherstellen?"),
-            {QStringLiteral("Wiederherstellen"), QStringLiteral("Verwerfen"),
-             QStringLiteral("Später")});
+        const int a = Dialoge.Frage(this, QString::fromUtf8(Wiederherstellungsfrage),
+                                    {QStringLiteral("Wiederherstellen"),
+                                     QStringLiteral("Verwerfen"), QStringLiteral("Später")});
         if (a == 0 && Editor().Wiederherstellen(inhalt)) {
             Sicherung->Uebernimm();
             ZeichneNetz();
