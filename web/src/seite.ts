@@ -296,8 +296,7 @@ MENUE.concat('Routingtabelle anzeigen', 'Routingtabelle ausblenden').forEach((te
 menue.addEventListener('keydown', e => {
   const sichtbar = [...menue.querySelectorAll<HTMLElement>('button:not([hidden])')];
   const i = sichtbar.indexOf(document.activeElement as HTMLElement);
-  if (e.key === 'Escape') schliesseMenue();
-  else if (e.key === 'ArrowDown' || e.key === 'ArrowUp')
+  if (e.key === 'ArrowDown' || e.key === 'ArrowUp')
     sichtbar[(i + (e.key === 'ArrowDown' ? 1 : sichtbar.length - 1)) % sichtbar.length]?.focus();
   else return;
   e.preventDefault();
@@ -311,6 +310,7 @@ const finger = new Map<number, { x: number; y: number }>();
 let wartend: { x: number; y: number; uhr: number } | undefined; // a touch not yet an edit
 let zwei: { abstand: number; mx: number; my: number; zoom: number; sx: number; sy: number } | undefined;
 let fingerZieht = false;
+const gedrueckt = new Set<number>(); // pointers pressed on the canvas, wherever they are released
 
 const punkt = (e: PointerEvent) => {
   const r = anzeige.getBoundingClientRect();
@@ -333,6 +333,7 @@ function beginneZwei() {
 anzeige.addEventListener('pointerdown', e => {
   if (beschaeftigt()) return;
   anzeige.focus();
+  gedrueckt.add(e.pointerId);
   const p = punkt(e);
   if (e.pointerType !== 'touch') {
     anzeige.setPointerCapture(e.pointerId);
@@ -376,6 +377,7 @@ anzeige.addEventListener('pointermove', e => {
   if (fingerZieht) reagiere(ed.bewege(p.x, p.y));
 });
 function pointerEnde(e: PointerEvent, abgebrochen: boolean) {
+  if (!gedrueckt.delete(e.pointerId)) return;
   const p = punkt(e);
   if (e.pointerType !== 'touch') { if (!beschaeftigt()) loslassen(TASTE[e.button] ?? 2, p.x, p.y); return; }
   if (!finger.delete(e.pointerId)) return;
@@ -389,8 +391,8 @@ function pointerEnde(e: PointerEvent, abgebrochen: boolean) {
   }
   if (finger.size === 0) zwei = undefined;
 }
-anzeige.addEventListener('pointerup', e => pointerEnde(e, false));
-anzeige.addEventListener('pointercancel', e => pointerEnde(e, true));
+addEventListener('pointerup', e => pointerEnde(e, false));
+addEventListener('pointercancel', e => pointerEnde(e, true));
 anzeige.addEventListener('contextmenu', e => e.preventDefault());
 
 // The wheel scrolls, sideways with Shift; with Ctrl it zooms about the pointer.
@@ -423,6 +425,7 @@ anzeige.addEventListener('drop', e => {
 
 // --- keys --------------------------------------------------------------------------------------
 document.addEventListener('keydown', e => {
+  if (!menue.hidden && e.key === 'Escape') schliesseMenue();
   if (beschaeftigt() || !menue.hidden) return;
   const strg = e.ctrlKey || e.metaKey, k = e.key.toLowerCase();
   const tun: Record<string, () => unknown> = strg ? {

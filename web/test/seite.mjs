@@ -24,11 +24,12 @@ export function server() {
   return new Promise(fertig => s.listen(0, '127.0.0.1', () => fertig(s)));
 }
 
-export async function browser() {
+export async function browser(optionen = {}) {
   const profil = mkdtempSync(join(tmpdir(), 'verbundo-chromium-'));
   const kontext = await chromium.launchPersistentContext(profil, {
     executablePath: process.env.VERBUNDO_CHROMIUM ?? '/usr/bin/chromium',
-    headless: true, acceptDownloads: true, viewport: { width: 1000, height: 700 },
+    headless: true, acceptDownloads: true, viewport: { width: 1000, height: 700 }, ...optionen,
+    ignoreDefaultArgs: ['--hide-scrollbars'],
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
