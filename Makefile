@@ -10,7 +10,7 @@ WEB_PORT   ?= 8000
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps deps-web configure build run check check-asan check-web web run-web bench fuzz package clean format
+.PHONY: all deps deps-web configure build run check check-asan check-web web run-web bench bench-web fuzz package clean format
 
 all: build
 
@@ -43,6 +43,10 @@ check-asan: deps
 bench: deps
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DVERBUNDO_BENCH=ON -DVERBUNDO_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD_BENCH) -j$(JOBS)
+
+# The page's load time, redraw time and transfer size in headless chromium.
+bench-web: web
+	node bench/seite.mjs
 
 # libFuzzer targets in $(BUILD_FUZZ)/fuzz: fuzz_leser (the .nz reader) and fuzz_ip.
 fuzz: deps
