@@ -102,7 +102,7 @@ int TSammelleinwand::TextBreite(const std::string& text) {
     const auto it = Breiten.find(schluessel);
     if (it != Breiten.end())
         return it->second;
-    const int breite = Messer ? Messer(SchriftName, SchriftPunkte, text) : 0;
+    const int breite = Messer(SchriftName, SchriftPunkte, text);
     Breiten.emplace(std::move(schluessel), breite);
     return breite;
 }

@@ -136,62 +136,42 @@ private:
     bool Punkte = false, Leer = false;
 };
 
-// Replays a collected picture as a front end does.
+// Replays a collected picture as the page does (web/src/zeichnen.ts), by the codes' numbers:
+// they are the page's contract.
 void Spiele(const TSammelleinwand& s, TLeinwand& c) {
     const auto& z = s.Befehle();
     const auto farbe = [](std::int32_t rgb) {
         return TFarbe{std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb)};
     };
+    const auto& t = s.Texte();
     for (std::size_t i = 0; i < z.size();) {
         const std::int32_t* a = &z[i + 1];
-        switch (static_cast<TZug>(z[i])) {
-        case TZug::StiftFarbe:
+        const int code = z[i];
+        if (code == 1)
             c.SetStiftFarbe(farbe(a[0]));
-            i += 2;
-            break;
-        case TZug::StiftBreite:
+        else if (code == 2)
             c.SetStiftBreite(a[0]);
-            i += 2;
-            break;
-        case TZug::StiftStil:
-            c.SetStiftStil(TStrich(a[0]));
-            i += 2;
-            break;
-        case TZug::PinselFarbe:
+        else if (code == 3)
+            c.SetStiftStil(a[0] == 1 ? TStrich::Gepunktet : TStrich::Durchgezogen);
+        else if (code == 4)
             c.SetPinselFarbe(farbe(a[0]));
-            i += 2;
-            break;
-        case TZug::PinselStil:
-            c.SetPinselStil(TPinsel(a[0]));
-            i += 2;
-            break;
-        case TZug::Schrift:
-            c.SetSchrift(s.Texte().at(a[0]), a[1]);
-            i += 3;
-            break;
-        case TZug::Fuelle:
+        else if (code == 5)
+            c.SetPinselStil(a[0] == 1 ? TPinsel::Leer : TPinsel::Voll);
+        else if (code == 6)
+            c.SetSchrift(t.at(a[0]), a[1]);
+        else if (code == 7)
             c.FuelleRechteck(a[0], a[1], a[2], a[3]);
-            i += 5;
-            break;
-        case TZug::Rechteck:
+        else if (code == 8)
             c.Rechteck(a[0], a[1], a[2], a[3]);
-            i += 5;
-            break;
-        case TZug::Linie:
+        else if (code == 9)
             c.Linie(a[0], a[1], a[2], a[3]);
-            i += 5;
-            break;
-        case TZug::Text:
-            c.TextAus(a[0], a[1], s.Texte().at(a[2]));
-            i += 4;
-            break;
-        case TZug::Bild:
+        else if (code == 10)
+            c.TextAus(a[0], a[1], t.at(a[2]));
+        else if (code == 11)
             c.KopiereBild(TBild(a[0]), a[1], a[2], a[3], a[4]);
-            i += 6;
-            break;
-        default:
-            throw EKaputt("unbekannter Code " + std::to_string(z[i]));
-        }
+        else
+            throw EKaputt("unbekannter Code " + std::to_string(code));
+        i += std::size_t{1} + (code <= 5 ? 1 : code == 6 ? 2 : code == 10 ? 3 : code == 11 ? 5 : 4);
     }
 }
 
@@ -710,10 +690,19 @@ private:
             // The picture collected into one array and replayed must show every mark the
             // editor draws, with the same settings; texts are measured once.
             TMarkenschreiber direkt, gespielt;
-            E.Zeichne(direkt);
+            // After the picture, labels in one face at two sizes and on a clear brush.
+            const auto zeichne = [&](TLeinwand& c) {
+                E.Zeichne(c);
+                c.SetSchrift("Arial", 8);
+                c.TextAus(0, 0, "a");
+                c.SetSchrift("Arial", 10);
+                c.SetPinselStil(TPinsel::Leer);
+                c.TextAus(0, 0, "a");
+            };
+            zeichne(direkt);
             Sammler.Beginne();
             Gemessen = 0;
-            E.Zeichne(Sammler);
+            zeichne(Sammler);
             Spiele(Sammler, gespielt);
             const auto [a, b] = std::mismatch(direkt.Zeilen.begin(), direkt.Zeilen.end(),
                                               gespielt.Zeilen.begin(), gespielt.Zeilen.end());
