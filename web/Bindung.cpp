@@ -17,7 +17,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>

@@ -34,8 +34,14 @@ export function box(b: Box): Promise<{ knopf: number; text: string }> {
 
 function zeige(b: Box): Promise<{ knopf: number; text: string }> {
   return new Promise(fertig => {
-    const form = element('form');
-    form.method = 'dialog';
+    const form = element('div');
+    // Ends at once, not at the dialog's later close event: the next event already finds the
+    // page free.
+    const ende = (knopf: number) => {
+      dialog.oncancel = null;
+      dialog.close();
+      fertig({ knopf, text: feld?.value ?? '' });
+    };
     const kopf = element('h2', b.titel);
     const text = element('p', b.text.replace(/\r\n?/g, '\n'), `text ${b.art ?? ''}`);
     form.append(kopf, text);
@@ -43,6 +49,7 @@ function zeige(b: Box): Promise<{ knopf: number; text: string }> {
     if (b.eingabe !== undefined) {
       feld = element('input');
       feld.value = b.eingabe;
+      feld.addEventListener('keydown', e => { if (e.key === 'Enter') { e.preventDefault(); ende(0); } });
       feld.setAttribute('aria-label', b.text);
       form.append(feld);
     }
@@ -67,16 +74,14 @@ function zeige(b: Box): Promise<{ knopf: number; text: string }> {
     const reihe = element('div', '', 'knoepfe');
     b.knoepfe.forEach((k, i) => {
       const knopf = element('button', k);
-      knopf.value = String(i);
+      knopf.type = 'button';
+      knopf.addEventListener('click', () => ende(i));
       reihe.append(knopf);
     });
     form.append(reihe);
     dialog.replaceChildren(form);
-    dialog.returnValue = '';
-    dialog.addEventListener('close', () => {
-      const n = dialog.returnValue === '' ? b.knoepfe.length - 1 : Number(dialog.returnValue);
-      fertig({ knopf: n, text: feld?.value ?? '' });
-    }, { once: true });
+    // Escape chooses the last button.
+    dialog.oncancel = e => { e.preventDefault(); ende(b.knoepfe.length - 1); };
     dialog.showModal();
     (feld ?? reihe.firstElementChild as HTMLElement)?.focus();
     feld?.select();

@@ -255,15 +255,22 @@ function zeigeRouting(an: boolean) {
     const d = document.createElement('div'); d.textContent = z; d.setAttribute('role', 'option'); return d;
   }));
 }
+// The log's lines in blocks as they came; the newest 10 000 lines stay, as in the core.
+const bloecke: [Text, number][] = [];
+let protokollzeilen = 0;
 function holeProtokoll() {
-  const fenster = $('protokollfenster');
-  if (fenster.hidden) return;
+  if ($('protokollfenster').hidden) return;
   const neu = ed.protokoll();
   if (!neu.length) return;
-  const p = $('protokoll');
-  p.append(neu.join('\n') + '\n');
-  // The log keeps its newest 10 000 lines; so does the page.
-  while (p.childNodes.length > 1 && p.textContent!.length > 2_000_000) p.firstChild!.remove();
+  const p = $('protokoll'), block = document.createTextNode(neu.join('\n') + '\n');
+  p.append(block);
+  bloecke.push([block, neu.length]);
+  protokollzeilen += neu.length;
+  while (protokollzeilen - bloecke[0][1] >= 10000) {
+    const [alt, n] = bloecke.shift()!;
+    alt.remove();
+    protokollzeilen -= n;
+  }
   p.scrollTop = p.scrollHeight;
 }
 
@@ -486,6 +493,8 @@ async function start() {
     starteUhr();
   });
   addEventListener('beforeunload', e => { if (ed.ungespeichert()) { e.preventDefault(); e.returnValue = ''; } });
+  // A tab that goes keeps its newest work, not the copy of up to half a minute ago.
+  addEventListener('pagehide', () => { clearTimeout(sicherungsuhr); sichere(); });
   new ResizeObserver(passeAnsichtAn).observe(ansicht);
 
   zeigeWerkzeug();
