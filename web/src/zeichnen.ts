@@ -4,7 +4,7 @@
 
 export interface Stand {
   stift: string; breite: number; punkte: boolean; pinsel: string; leer: boolean;
-  familie: string; px: number;
+  name: string; familie: string; px: number;
 }
 
 export interface Ziel {
@@ -22,12 +22,16 @@ const farbe = (rgb: number) => '#' + rgb.toString(16).padStart(6, '0');
 export const familie = (name: string) =>
   name === 'Arial Narrow' ? '"Verbundo Schmal"'
     : name === 'Arial' || name === 'MS Sans Serif' ? '"Verbundo Sans"' : `"${name}", sans-serif`;
+// A picture file has no page to take faces from: the faces themselves, then their stand-ins.
+const svgFamilie = (name: string) =>
+  name === 'Arial Narrow' ? '"Liberation Sans Narrow", "Arial Narrow", sans-serif'
+    : name === 'Arial' || name === 'MS Sans Serif' ? '"Liberation Sans", Arial, sans-serif' : `"${name}", sans-serif`;
 // Points at 96 dots per inch, as the desktop: 8 -> 11 pixels.
 export const pixel = (punkte: number) => Math.max(1, Math.round(punkte * 96 / 72));
 
 export function spiele(b: Int32Array, texte: string[], z: Ziel): void {
   const s: Stand = { stift: '#000000', breite: 1, punkte: false, pinsel: '#ffffff', leer: false,
-    familie: familie('MS Sans Serif'), px: pixel(8) };
+    name: 'MS Sans Serif', familie: familie('MS Sans Serif'), px: pixel(8) };
   for (let i = 0; i < b.length;) {
     const a = i + 1;
     switch (b[i]) {
@@ -36,7 +40,7 @@ export function spiele(b: Int32Array, texte: string[], z: Ziel): void {
       case 3: s.punkte = b[a] === 1; i += 2; break;
       case 4: s.pinsel = farbe(b[a]); i += 2; break;
       case 5: s.leer = b[a] === 1; i += 2; break;
-      case 6: s.familie = familie(texte[b[a]]); s.px = pixel(b[a + 1]); i += 3; break;
+      case 6: s.name = texte[b[a]]; s.familie = familie(s.name); s.px = pixel(b[a + 1]); i += 3; break;
       case 7: z.fuelle(b[a], b[a + 1], b[a + 2], b[a + 3], s); i += 5; break;
       case 8: z.rechteck(b[a], b[a + 1], b[a + 2], b[a + 3], s); i += 5; break;
       case 9: z.linie(b[a], b[a + 1], b[a + 2], b[a + 3], s); i += 5; break;
@@ -135,7 +139,7 @@ export class SvgZiel implements Ziel {
     const [auf, ab] = hoehe(this.mass, font);
     this.mass.font = font;
     if (!s.leer) this.fuelle(x, y, x + this.mass.measureText(t).width, y + auf + ab, s);
-    this.teile.push(`<text x="${x}" y="${y + auf}" font-family='${s.familie}' font-size="${s.px}">${xml(t)}</text>`);
+    this.teile.push(`<text x="${x}" y="${y + auf}" font-family='${svgFamilie(s.name)}' font-size="${s.px}">${xml(t)}</text>`);
   }
   bild(art: number, x: number, y: number, b: number, h: number) {
     this.teile.push(`<image href="${this.bilder[art]}" x="${x}" y="${y}" width="${b}" height="${h}" preserveAspectRatio="none"/>`);
