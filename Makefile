@@ -4,10 +4,13 @@ BUILD_ASAN ?= build-asan
 BUILD_BENCH ?= build-bench
 BUILD_FUZZ ?= build-fuzz
 BUILD_PKG  ?= build-pkg
+BUILD_WASM ?= build-wasm
+BUILD_WEB  ?= build-web
+WEB_PORT   ?= 8000
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run check check-asan bench fuzz package clean format
+.PHONY: all deps deps-web configure build run check check-asan check-web web run-web bench bench-web fuzz package clean format
 
 all: build
 
@@ -41,6 +44,10 @@ bench: deps
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DVERBUNDO_BENCH=ON -DVERBUNDO_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD_BENCH) -j$(JOBS)
 
+# The page's load time, redraw time and transfer size in headless chromium.
+bench-web: web
+	node bench/seite.mjs
+
 # libFuzzer targets in $(BUILD_FUZZ)/fuzz: fuzz_leser (the .nz reader) and fuzz_ip.
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -54,8 +61,27 @@ package: deps
 	cmake --build $(BUILD_PKG) -j$(JOBS)
 	cd $(BUILD_PKG) && cpack -G DEB
 
+# The page: the core as WebAssembly, the page's TypeScript, a static folder $(BUILD_WEB).
+deps-web:
+	@scripts/install-deps web
+
+web: deps-web
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S web -B $(BUILD_WASM) -DCMAKE_BUILD_TYPE=Release > /dev/null
+	NODE_PATH=/usr/share/nodejs cmake --build $(BUILD_WASM) -j$(JOBS)
+	cd web && node_modules/.bin/tsc -p . --outDir $(abspath $(BUILD_WASM))/js
+	scripts/baue-seite $(BUILD_WASM) $(BUILD_WASM)/js $(BUILD_WEB)
+
+run-web: web
+	@echo "Verbundo im Browser: http://127.0.0.1:$(WEB_PORT)/  (beenden mit Strg+C)"
+	cd $(BUILD_WEB) && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+# The case transcripts against the WebAssembly build, then the page in chromium.
+check-web: web
+	node $(BUILD_WASM)/faelle.js
+	cd web && VERBUNDO_SEITE=$(abspath $(BUILD_WEB)) node --test test/*.test.mjs
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH) $(BUILD_PKG)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH) $(BUILD_PKG) $(BUILD_WASM) $(BUILD_WEB)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -393,5 +393,11 @@ int main(int argc, char** argv)
     ok &= write(dir, "tb11_drucken.png", 32, true, drawPrint);
     ok &= write(dir, "tb12_protokoll.png", 32, true, drawLog);
     ok &= write(dir, "verbundo-48.png", 48, true, drawAppIcon);
+    // The page's icons for home screens and installing (web/).
+    for (const int size : {180, 192, 512})
+        ok &= write(dir, QStringLiteral("verbundo-%1.png").arg(size), size, true, [size](QPainter& p) {
+            p.scale(size / 48.0, size / 48.0);
+            drawAppIcon(p);
+        });
     return ok ? 0 : 1;
 }

@@ -125,4 +125,13 @@ TErklaerung ErklaerePruefung(const TNetz& netz, std::size_t hoechstens) {
     return ergebnis;
 }
 
+std::vector<std::string> Befundzeilen(const TErklaerung& e) {
+    std::vector<std::string> zeilen;
+    for (const TBefund& b : e.Befunde)
+        zeilen.push_back(b.Text);
+    if (const auto rest = e.Anzahl - static_cast<long long>(e.Befunde.size()); rest > 0)
+        zeilen.push_back(WeitereBefunde(rest));
+    return zeilen;
+}
+
 } // namespace verbundo

@@ -30,6 +30,9 @@ long long ErklaerePruefung(const TNetz& netz, const std::function<void(const TBe
 // Thousands of unaddressed devices make millions of duplicate pairs: only the first
 // hoechstens are explained, all are counted.
 TErklaerung ErklaerePruefung(const TNetz& netz, std::size_t hoechstens);
+// The lines the result box lists: each explained finding, and "… und N weitere." for those
+// counted but not explained.
+std::vector<std::string> Befundzeilen(const TErklaerung& e);
 
 // How many findings the window and the command-line tool list; more would only flood a list,
 // or a terminal, that nobody reads to its end.

@@ -9,15 +9,15 @@ namespace verbundo {
 TReaktion TEditor::Abbrechen() {
     if (!Gedrueckt)
         return {};
-    if (ModusWert == 1) {
+    if (ModusWert == TModus::Verschieben) {
         if (TKomponente* k = AktKomponente())
             k->SetPos(GeraetVorher.x, GeraetVorher.y);
-    } else if (ModusWert >= 10 && ModusWert <= 14) {
+    } else if (IstSubnetzzug(ModusWert)) {
         if (TSubnet* s = AktSubnetz())
             s->SetRect(SubnetzVorher);
     }
     // A cable or subnet being drawn exists only as the gesture: ending it drops it.
-    ModusWert = 0;
+    ModusWert = TModus::Leerlauf;
     Abgebrochen = true;
     // The drag's step ends here, with nothing changed, so it leaves no step behind.
     if (std::exchange(ZugOffen, false))

@@ -25,6 +25,38 @@ TAnsicht TAnsicht::Gezoomt(int neu, int x, int y) const {
     return a;
 }
 
+TAnsicht TAnsicht::Begrenzt() const {
+    TAnsicht a = *this;
+    a.SX = std::clamp(SX, 0, MaxX());
+    a.SY = std::clamp(SY, 0, MaxY());
+    return a;
+}
+
+TAnsicht TAnsicht::Gerollt(int dx, int dy) const {
+    TAnsicht a = *this;
+    a.SX = SX - dx * Zoom / 100;
+    a.SY = SY - dy * Zoom / 100;
+    return a.Begrenzt();
+}
+
+TAnsicht TAnsicht::Mit(TPunkt p, int rand) const {
+    const TRect q = Quelle();
+    if (p.x >= q.Left + rand && p.x <= q.Right - rand && p.y >= q.Top + rand &&
+        p.y <= q.Bottom - rand)
+        return *this;
+    TAnsicht a = *this;
+    a.SX = p.x - (q.Right - q.Left) / 2;
+    a.SY = p.y - (q.Bottom - q.Top) / 2;
+    return a.Begrenzt();
+}
+
+int TRastung::Rasten(int winkel) {
+    Rest += winkel;
+    const int rasten = Rest / 120;
+    Rest -= rasten * 120;
+    return rasten;
+}
+
 int RadZoom(int zoom, int rasten) {
     double z = zoom;
     for (int i = 0; i < std::abs(rasten) && i < 20; ++i)

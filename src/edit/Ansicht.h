@@ -27,6 +27,24 @@ struct TAnsicht {
     // Zoomed to neu (kept within 100..600) about the view point (x, y): the surface point shown
     // there stays there as far as the scroll range allows.
     TAnsicht Gezoomt(int neu, int x, int y) const;
+    // The scroll position kept within 0..MaxX and 0..MaxY, as scroll bars keep theirs.
+    TAnsicht Begrenzt() const;
+    // Scrolled by (dx, dy) view pixels as the wheel or two fingers move it: forward (positive)
+    // is up and to the left.
+    TAnsicht Gerollt(int dx, int dy) const;
+    // With p in view: a point nearer than rand surface pixels to the shown part's edge, or
+    // outside it, is centred as far as the scroll range allows; otherwise nothing moves.
+    TAnsicht Mit(TPunkt p, int rand = 40) const;
+};
+
+// Ctrl+wheel zooms by whole notches of 120 (the wheel's angle units); what a fine-stepping
+// wheel or touchpad turns beyond them waits for the next turn.
+class TRastung {
+public:
+    int Rasten(int winkel);
+
+private:
+    int Rest = 0;
 };
 
 // The zoom after turning the wheel by rasten notches (forward is closer): a quarter closer or

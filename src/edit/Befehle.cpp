@@ -117,22 +117,56 @@ TReaktion TEditor::Loeschen() {
     return {true, false};
 }
 
+std::optional<TEingabefrage> TEditor::Eingabefrage(TMenuepunkt p) const {
+    TKomponente* k = AktKomponente();
+    TSubnet* s = AktSubnetz();
+    auto* router = Als<TRouter>(k);
+    switch (p) {
+    case TMenuepunkt::Ip:
+        if (k && (IstDrucker(k->Art()) || router))
+            return TEingabefrage{"Eingabe der IP-Adresse", "IP-Adresse:", k->GetIPText()};
+        break;
+    case TMenuepunkt::Ip2:
+        if (router)
+            return TEingabefrage{"Eingabe der zweiten IP-Adresse",
+                                 "IP-Adresse:", router->GetIP2Text()};
+        break;
+    case TMenuepunkt::NetzID:
+        if (s)
+            return TEingabefrage{"Eingabe der Netz ID", "Netz ID:", s->GetNetzIDText()};
+        break;
+    case TMenuepunkt::Subnetmask:
+        if (s)
+            return TEingabefrage{"Eingabe der Subnetmask", "Subnetmask:", s->GetMaskText()};
+        break;
+    case TMenuepunkt::Senden:
+        if (Als<TComputer>(k))
+            return TEingabefrage{"Nachricht senden", "an IP-Adresse:", "0.0.0.0"};
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
 void TEditor::FrageAdresse(TMenuepunkt p) {
     // Held for the dialog's time: the timer keeps running meanwhile.
     const auto halt = KomponenteWahl.lock();
     const auto subnetz = SubnetzWahl.lock();
     TKomponente* k = AktKomponente();
     TSubnet* s = AktSubnetz();
-    auto* router = Als<TRouter>(k);
-    if (p == TMenuepunkt::Ip && k && (IstDrucker(k->Art()) || router))
-        k->SetIPText(Fragen.Eingabe("Eingabe der IP-Adresse", "IP-Adresse:", k->GetIPText()));
-    else if (p == TMenuepunkt::Ip2 && router)
-        router->SetIP2Text(
-            Fragen.Eingabe("Eingabe der zweiten IP-Adresse", "IP-Adresse:", router->GetIP2Text()));
-    else if (p == TMenuepunkt::NetzID && s)
-        s->SetNetzIDText(Fragen.Eingabe("Eingabe der Netz ID", "Netz ID:", s->GetNetzIDText()));
-    else if (p == TMenuepunkt::Subnetmask && s)
-        s->SetMaskText(Fragen.Eingabe("Eingabe der Subnetmask", "Subnetmask:", s->GetMaskText()));
+    const auto frage = Eingabefrage(p);
+    if (!frage)
+        return;
+    const std::string text = Fragen.Eingabe(frage->Titel, frage->Frage, frage->Vorgabe);
+    if (p == TMenuepunkt::Ip)
+        k->SetIPText(text);
+    else if (p == TMenuepunkt::Ip2)
+        Als<TRouter>(k)->SetIP2Text(text);
+    else if (p == TMenuepunkt::NetzID)
+        s->SetNetzIDText(text);
+    else
+        s->SetMaskText(text);
 }
 
 void TEditor::AufSechsPorts() {
@@ -149,9 +183,10 @@ void TEditor::AufSechsPorts() {
 
 void TEditor::SendeNachricht() {
     const auto sender = KomponenteWahl.lock();
-    if (!Als<TComputer>(AktKomponente()))
+    const auto frage = Eingabefrage(TMenuepunkt::Senden);
+    if (!frage)
         return;
-    const std::string text = Fragen.Eingabe("Nachricht senden", "an IP-Adresse:", "0.0.0.0");
+    const std::string text = Fragen.Eingabe(frage->Titel, frage->Frage, frage->Vorgabe);
     const auto& liste = NetzWert.Komponentenliste;
     if (TKomponente* ziel = liste.FindeIP(text))
         NetzWert.Nachrichtenliste.Add(
@@ -180,7 +215,7 @@ bool TEditor::Lade(const std::string& pfad, bool hinzufuegen) {
         // An added file is part of the current one now; saving must not go to it.
         if (!hinzufuegen) {
             LeereAuswahl();
-            ModusWert = 0;
+            ModusWert = TModus::Leerlauf;
             SetzeDatei(pfad);
             Verlauf.Neu(true);
         }

@@ -27,7 +27,7 @@ void ZeichneBild(TLeinwand& c, const TNetz& netz, const TBildzustand& z) {
     c.SetStiftFarbe(clSchwarz);
 
     // The rubber band of a cable being drawn lies beneath everything else.
-    if (z.Modus == 2 && z.AktKomponente)
+    if (z.Modus == TModus::Kabel && z.AktKomponente)
         c.Linie(z.AktKomponente->GetX(), z.AktKomponente->GetY(), z.Startpunkt.x, z.Startpunkt.y);
 
     for (const auto& k : netz.Kabelliste) {
@@ -63,7 +63,7 @@ void ZeichneBild(TLeinwand& c, const TNetz& netz, const TBildzustand& z) {
         s->Zeichne(c);
     }
 
-    if (z.Modus == 4) {
+    if (z.Modus == TModus::Subnetz) {
         c.SetStiftFarbe(clRot);
         c.SetStiftBreite(1);
         c.SetStiftStil(TStrich::Gepunktet);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../model/Subnetz.h"
+#include "Modus.h"
 
 #include <vector>
 
@@ -16,7 +17,7 @@ struct TBildzustand {
     const TKomponente* AktKomponente = nullptr;
     const TKabel* AktKabel = nullptr;
     const TSubnet* AktSubnetz = nullptr;
-    int Modus = 0;
+    TModus Modus = TModus::Leerlauf;
     TPunkt Startpunkt, Endpunkt;
     // The objects of the configuration-test finding the learner chose.
     std::vector<const TKomponente*> Markiert;

@@ -26,20 +26,20 @@ template <class T> T* Lebend(const std::weak_ptr<T>& wahl) {
     return p && !p->IstEntfernt() ? p.get() : nullptr;
 }
 
-// The subnet gesture a press at (x, y) starts on r, or 0. Later zones override earlier ones,
-// so the label zone wins at the top-left corner.
-int Subnetzzone(const TRect& r, int x, int y) {
-    int modus = 0;
+// The subnet gesture a press at (x, y) starts on r, or none. Later zones override earlier
+// ones, so the label zone wins at the top-left corner.
+TModus Subnetzzone(const TRect& r, int x, int y) {
+    TModus modus = TModus::Leerlauf;
     if (r.Left <= x && x <= r.Right && r.Top - 5 <= y && y <= r.Top + 5)
-        modus = 11;
+        modus = TModus::KanteOben;
     if (r.Left <= x && x <= r.Right && r.Bottom - 5 <= y && y <= r.Bottom + 5)
-        modus = 12;
+        modus = TModus::KanteUnten;
     if (r.Left - 5 <= x && x <= r.Left + 5 && r.Top <= y && y <= r.Bottom)
-        modus = 13;
+        modus = TModus::KanteLinks;
     if (r.Right - 5 <= x && x <= r.Right + 5 && r.Top <= y && y <= r.Bottom)
-        modus = 14;
+        modus = TModus::KanteRechts;
     if (r.Left <= x && x <= r.Left + 120 && r.Top <= y && y <= r.Top + 25)
-        modus = 10;
+        modus = TModus::SubnetzVerschieben;
     return modus;
 }
 
@@ -50,38 +50,40 @@ int Verschiebung(int d, int min, int max) {
 }
 
 // The rectangle of a subnet gesture after the pointer moved to (x, y).
-TRect Gezogen(TRect r, int modus, int x, int y, TPunkt& start) {
+TRect Gezogen(TRect r, TModus modus, int x, int y, TPunkt& start) {
     switch (modus) {
-    case 10: {
+    case TModus::SubnetzVerschieben: {
         const int dx = Verschiebung(x - start.x, r.Left, r.Right);
         const int dy = Verschiebung(y - start.y, r.Top, r.Bottom);
         r = {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
         start = {x, y};
         break;
     }
-    case 11:
+    case TModus::KanteOben:
         r.Top = AufFlaeche(y);
         break;
-    case 12:
+    case TModus::KanteUnten:
         r.Bottom = AufFlaeche(y);
         break;
-    case 13:
+    case TModus::KanteLinks:
         r.Left = AufFlaeche(x);
         break;
-    case 14:
+    case TModus::KanteRechts:
         r.Right = AufFlaeche(x);
+        break;
+    default:
         break;
     }
     if (r.Bottom - r.Top < TSubnet::MinHoehe) {
-        if (modus == 11)
+        if (modus == TModus::KanteOben)
             r.Top = r.Bottom - TSubnet::MinHoehe;
-        else if (modus == 12)
+        else if (modus == TModus::KanteUnten)
             r.Bottom = r.Top + TSubnet::MinHoehe;
     }
     if (r.Right - r.Left < TSubnet::MinBreite) {
-        if (modus == 13)
+        if (modus == TModus::KanteLinks)
             r.Left = r.Right - TSubnet::MinBreite;
-        else if (modus == 14)
+        else if (modus == TModus::KanteRechts)
             r.Right = r.Left + TSubnet::MinBreite;
     }
     return r;
@@ -174,7 +176,7 @@ void TEditor::Grenzmeldung() {
 }
 
 TReaktion TEditor::Druecke(TTaste taste, int x, int y) {
-    if (ModusWert != 0)
+    if (ModusWert != TModus::Leerlauf)
         return {};
     LeereAuswahl();
     Start = {x, y};
@@ -187,19 +189,20 @@ TReaktion TEditor::Druecke(TTaste taste, int x, int y) {
         DrueckeAufGeraet(taste);
     } else if (TKabel* kabel = NetzWert.Kabelliste.FindeBei(x, y)) {
         KabelWahl = NetzWert.Kabelliste.ZeigerVon(kabel);
-        ModusWert = 3;
+        ModusWert = TModus::KabelGewaehlt;
     } else {
         DrueckeAufSubnetz(x, y);
-        if (ModusWert == 0 && taste == TTaste::Links && WerkzeugWert == TWerkzeug::Subnetz) {
-            ModusWert = 4;
+        if (ModusWert == TModus::Leerlauf && taste == TTaste::Links &&
+            WerkzeugWert == TWerkzeug::Subnetz) {
+            ModusWert = TModus::Subnetz;
             Start = {AufFlaeche(x), AufFlaeche(y)};
             Ende = Start;
         }
     }
     // However many movements follow, the whole drag is one step.
-    if (ModusWert == 1 || ModusWert >= 10) {
+    if (IstZug(ModusWert)) {
         const bool begonnen = Sicher([&] {
-            if (ModusWert == 1)
+            if (ModusWert == TModus::Verschieben)
                 Beginne(0, {KomponenteWahl.lock()});
             else
                 Beginne(0, {}, {SubnetzWahl.lock()});
@@ -208,7 +211,7 @@ TReaktion TEditor::Druecke(TTaste taste, int x, int y) {
         // press is refused, and its release does nothing.
         ZugOffen = begonnen;
         if (!begonnen) {
-            ModusWert = 0;
+            ModusWert = TModus::Leerlauf;
             Abgebrochen = true;
         }
     }
@@ -219,11 +222,11 @@ void TEditor::DrueckeAufGeraet(TTaste taste) {
     if (taste != TTaste::Links)
         return; // another button only selects
     if (WerkzeugWert != TWerkzeug::Netzwerkkabel) {
-        ModusWert = 1;
+        ModusWert = TModus::Verschieben;
         return;
     }
     if (AktKomponente()->HatFreienPort()) {
-        ModusWert = 2;
+        ModusWert = TModus::Kabel;
         return;
     }
     Grenzmeldung();
@@ -237,7 +240,7 @@ void TEditor::DrueckeAufSubnetz(int x, int y) {
     // The first subnet in list order with a hit in one of its zones.
     for (const auto& s : NetzWert.Subnetzliste) {
         ModusWert = Subnetzzone(s->GetRect(), x, y);
-        if (ModusWert != 0) {
+        if (ModusWert != TModus::Leerlauf) {
             SubnetzWahl = s;
             SubnetzVorher = s->GetRect();
             return;
@@ -247,21 +250,21 @@ void TEditor::DrueckeAufSubnetz(int x, int y) {
 
 TReaktion TEditor::Bewege(int x, int y) {
     switch (ModusWert) {
-    case 1:
+    case TModus::Verschieben:
         if (TKomponente* k = AktKomponente())
             k->SetPos(AufFlaeche(x), AufFlaeche(y));
         break;
-    case 2:
+    case TModus::Kabel:
         Start = {x, y};
         break;
-    case 4:
+    case TModus::Subnetz:
         Ende = {AufFlaeche(x), AufFlaeche(y)};
         break;
-    case 10:
-    case 11:
-    case 12:
-    case 13:
-    case 14:
+    case TModus::SubnetzVerschieben:
+    case TModus::KanteOben:
+    case TModus::KanteUnten:
+    case TModus::KanteLinks:
+    case TModus::KanteRechts:
         if (TSubnet* s = AktSubnetz())
             s->SetRect(Gezogen(s->GetRect(), ModusWert, x, y, Start));
         break;
@@ -309,27 +312,28 @@ TReaktion TEditor::Lasse(TTaste taste, int x, int y) {
         return {};
     Veraendert();
     const bool zug = std::exchange(ZugOffen, false);
+    const bool klick = ModusWert == TModus::Leerlauf && taste == TTaste::Links;
     // A drag's step is open since the press; the other gestures' steps begin now.
     const auto beginne = [&] {
-        if (ModusWert == 2) {
+        if (ModusWert == TModus::Kabel) {
             auto ende =
                 NetzWert.Komponentenliste.ZeigerVon(NetzWert.Komponentenliste.FindeBei(x, y));
             Beginne(UKabel | UTabellen, {KomponenteWahl.lock(), std::move(ende)});
-        } else if (ModusWert == 4) {
+        } else if (ModusWert == TModus::Subnetz) {
             Beginne(USubnetze);
-        } else if (ModusWert == 0 && taste == TTaste::Links && !zug) {
+        } else if (klick) {
             Beginne(UGeraete);
         }
     };
     const auto tat = [&] {
-        if (ModusWert == 0 && taste == TTaste::Links) {
+        if (klick) {
             KomponenteWahl.reset();
             if (TKomponente* neu = Platziere(x, y))
                 KomponenteWahl = NetzWert.Komponentenliste.ZeigerVon(neu);
         }
-        if (ModusWert == 2)
+        if (ModusWert == TModus::Kabel)
             LasseKabel(x, y);
-        if (ModusWert == 4) {
+        if (ModusWert == TModus::Subnetz) {
             const int px = AufFlaeche(x), py = AufFlaeche(y);
             TSubnet* s = NetzWert.NeuesSubnetz({std::min(Start.x, px), std::min(Start.y, py),
                                                 std::max(Start.x, px), std::max(Start.y, py)});
@@ -337,17 +341,17 @@ TReaktion TEditor::Lasse(TTaste taste, int x, int y) {
             SubnetzWahl = NetzWert.Subnetzliste.ZeigerVon(s);
         }
     };
-    if (zug || ModusWert == 2 || ModusWert == 4 || (ModusWert == 0 && taste == TTaste::Links))
+    if (zug || ModusWert == TModus::Kabel || ModusWert == TModus::Subnetz || klick)
         Schritt(beginne, [&] {
             // The gesture is over before its step ends, failed or not: undo is offered again.
             const struct TGesteZuEnde {
-                int& Modus;
-                ~TGesteZuEnde() { Modus = 0; }
+                TModus& Modus;
+                ~TGesteZuEnde() { Modus = TModus::Leerlauf; }
             } ende{ModusWert};
             tat();
         });
     // Whatever happened, the release ends the gesture.
-    ModusWert = 0;
+    ModusWert = TModus::Leerlauf;
     return {true, taste == TTaste::Rechts};
 }
 

@@ -47,10 +47,6 @@ struct TReaktion {
 // The editor: the network with its selection, tool, gesture state and file name, and every
 // editing rule. The window turns its events into calls of this and shows what it reports;
 // nothing here knows a widget. Positions are surface coordinates.
-//
-// The gesture state Modus: 0 idle, 1 moving the selected device, 2 drawing a cable from it,
-// 3 a cable picked, 4 drawing a subnet, 10 moving the selected subnet, 11..14 dragging its
-// top, bottom, left or right edge.
 class TEditor {
 public:
     TEditor(TFragen& fragen, TDateiablage& ablage);
@@ -66,7 +62,7 @@ public:
     const std::string& Dateiname() const { return DateinameWert; }
     TWerkzeug Werkzeug() const { return WerkzeugWert; }
     void SetWerkzeug(TWerkzeug w) { WerkzeugWert = w; }
-    int Modus() const { return ModusWert; }
+    TModus Modus() const { return ModusWert; }
     TPunkt Startpunkt() const { return Start; }
     TPunkt Endpunkt() const { return Ende; }
 
@@ -89,6 +85,10 @@ public:
     TReaktion Abbrechen();
 
     bool Sichtbar(TMenuepunkt p) const;
+    // What the command asks in its input dialog on the current selection (none: it asks
+    // nothing). A front end whose dialogs cannot wait inside a command asks first and then
+    // runs the command with the answer ready.
+    std::optional<TEingabefrage> Eingabefrage(TMenuepunkt p) const;
     // Runs a command on the selection. An error ends it and is shown in the error box.
     TReaktion Fuehre(TMenuepunkt p);
 
@@ -125,8 +125,12 @@ public:
     // Undo and redo of the learner's steps; refused while a gesture or a step is running.
     bool Rueckgaengig();
     bool Wiederholen();
-    bool KannRueckgaengig() const { return ModusWert == 0 && Verlauf.KannRueckgaengig(); }
-    bool KannWiederholen() const { return ModusWert == 0 && Verlauf.KannWiederholen(); }
+    bool KannRueckgaengig() const {
+        return ModusWert == TModus::Leerlauf && Verlauf.KannRueckgaengig();
+    }
+    bool KannWiederholen() const {
+        return ModusWert == TModus::Leerlauf && Verlauf.KannWiederholen();
+    }
     // Changes since the last open or save that undo has not taken back.
     bool Ungespeichert() const { return Verlauf.Ungespeichert(); }
     // The window's caption: the file's name, marked while there are unsaved changes.
@@ -134,6 +138,8 @@ public:
     // Before the network is thrown away: asks whether unsaved changes are to be saved, and
     // saves them when so answered. False: the network must stay (cancelled, or not saved).
     bool DarfVerwerfen();
+    // The question DarfVerwerfen asks: "Änderungen an „<Datei>“ speichern?".
+    std::string Speicherfragetext() const;
     // Runs after every new step, undo, redo, save, open and restore.
     void SetBeiAenderung(std::function<void()> f) { BeiAenderung = std::move(f); }
     // The network with its file, for the recovery copy; and back, as unsaved work, in place of
@@ -215,7 +221,7 @@ private:
     std::string DateinameWert = "Unbenannt.nz";
     bool HatDatei = false; // the name is a file's, opened or saved, not the default
     TWerkzeug WerkzeugWert = TWerkzeug::Computer;
-    int ModusWert = 0;
+    TModus ModusWert = TModus::Leerlauf;
     std::weak_ptr<TKomponente> KomponenteWahl;
     std::weak_ptr<TKabel> KabelWahl;
     std::weak_ptr<TSubnet> SubnetzWahl;

@@ -7,6 +7,11 @@ namespace verbundo {
 
 enum class TAntwort { Speichern, Verwerfen, Abbrechen };
 
+// An input dialog's caption, prompt and default text.
+struct TEingabefrage {
+    std::string Titel, Frage, Vorgabe;
+};
+
 // Everything the editor asks the learner or shows in a box. The window answers with modal Qt
 // dialogs (whose nested event loop keeps the timer running); tests answer from a script.
 // Texts are UTF-8.

@@ -98,11 +98,15 @@ std::string TEditor::Titel() const {
     return name + (Ungespeichert() ? "*" : "") + " \u2013 Verbundo";
 }
 
+std::string TEditor::Speicherfragetext() const {
+    const std::string name = std::filesystem::path(DateinameWert).filename().string();
+    return "Änderungen an \u201e" + name + "\u201c speichern?";
+}
+
 bool TEditor::DarfVerwerfen() {
     if (!Ungespeichert())
         return true;
-    const std::string name = std::filesystem::path(DateinameWert).filename().string();
-    switch (Fragen.Speicherfrage("Änderungen an \u201e" + name + "\u201c speichern?")) {
+    switch (Fragen.Speicherfrage(Speicherfragetext())) {
     case TAntwort::Speichern:
         return Speichern();
     case TAntwort::Verwerfen:
@@ -122,7 +126,7 @@ void TEditor::Wiederherstellen(TSicherung sicherung) {
     NetzWert.Nachrichtenliste.Clear();
     NetzWert.Tausche(sicherung.Netz);
     LeereAuswahl();
-    ModusWert = 0;
+    ModusWert = TModus::Leerlauf;
     HatDatei = sicherung.Datei.has_value();
     DateinameWert = sicherung.Datei.value_or("Unbenannt.nz");
     Verlauf.Neu(false);

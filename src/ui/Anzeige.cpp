@@ -58,9 +58,7 @@ void TAnzeige::wheelEvent(QWheelEvent* event) {
     const QPoint winkel = event->angleDelta();
     const QPoint p = event->position().toPoint();
     if (event->modifiers() & Qt::ControlModifier) {
-        ZoomRest += winkel.y() != 0 ? winkel.y() : winkel.x();
-        const int rasten = ZoomRest / 120;
-        ZoomRest -= rasten * 120;
+        const int rasten = Rastung.Rasten(winkel.y() != 0 ? winkel.y() : winkel.x());
         if (rasten != 0)
             Form.AnzeigeRad(0, rasten, true, p);
         event->accept();

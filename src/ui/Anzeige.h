@@ -1,5 +1,7 @@
 #pragma once
 
+#include "edit/Ansicht.h"
+
 #include <QWidget>
 
 namespace verbundo {
@@ -23,7 +25,7 @@ protected:
 
 private:
     TForm1& Form;
-    int ZoomRest = 0; // of a fine-stepping wheel's turn, until a whole notch is reached
+    TRastung Rastung;
 };
 
 } // namespace verbundo

@@ -62,8 +62,7 @@ void TForm1::ZeichneNetz() {
         TPufferLeinwand c(painter, Puffer, Bilder, *Texte);
         Editor().Zeichne(c);
     }
-    GezeichneterStand = Editor().Stand();
-    MitNachrichtenGezeichnet = Editor().Netz().Nachrichtenliste.Count() > 0;
+    Gezeichnet.Gezeichnet(Editor());
     Anzeige->repaint();
 }
 
@@ -155,10 +154,7 @@ void TForm1::SBTimeChange() {
 
 void TForm1::Timer1Timer() {
     Editor().Takt();
-    // An idle window with a large network would redraw an unchanged picture for ever.
-    if (Editor().Stand() != GezeichneterStand || MitNachrichtenGezeichnet ||
-        Editor().Netz().Nachrichtenliste.Count() > 0 ||
-        Puffer.devicePixelRatio() != Verhaeltnis(Anzeige))
+    if (Gezeichnet.Veraltet(Editor()) || Puffer.devicePixelRatio() != Verhaeltnis(Anzeige))
         ZeichneNetz();
 }
 

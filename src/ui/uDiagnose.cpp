@@ -31,11 +31,8 @@ constexpr int Zeilenhoehe = 14;
 void TForm1::Button2Click() {
     const TErklaerung& e = Editor().Pruefe();
     QStringList befunde;
-    for (const TBefund& b : e.Befunde)
-        befunde << QString::fromStdString(b.Text);
-    if (e.Anzahl > static_cast<long long>(e.Befunde.size()))
-        befunde << QString::fromStdString(
-            WeitereBefunde(e.Anzahl - static_cast<long long>(e.Befunde.size())));
+    for (const std::string& z : Befundzeilen(e))
+        befunde << QString::fromStdString(z);
     Dialoge.Pruefergebnis(this, QString::fromStdString(Pruefbericht(e.Anzahl)), befunde,
                           [this](int nr) { ZeigeBefund(nr); });
 }
@@ -45,13 +42,9 @@ void TForm1::ZeigeBefund(int nr) {
     const auto punkt = Editor().ZeigeBefund(static_cast<std::size_t>(nr));
     if (!punkt)
         return;
-    const TRect q = Ansicht().Quelle();
-    const int rand = 40;
-    if (punkt->x < q.Left + rand || punkt->x > q.Right - rand || punkt->y < q.Top + rand ||
-        punkt->y > q.Bottom - rand) {
-        SBHPosition->setValue(punkt->x - (q.Right - q.Left) / 2);
-        SBVPosition->setValue(punkt->y - (q.Bottom - q.Top) / 2);
-    }
+    const TAnsicht a = Ansicht().Mit(*punkt);
+    SBHPosition->setValue(a.SX);
+    SBVPosition->setValue(a.SY);
     ZeichneNetz();
 }
 

@@ -3,6 +3,8 @@
 #include "diag/Konsole.h"
 #include "edit/Ansicht.h"
 #include "edit/Editor.h"
+#include "edit/Sicherungsplan.h"
+#include "edit/Zeichenstand.h"
 
 #include <QImage>
 #include <QString>
@@ -155,14 +157,12 @@ private:
     QWidget* Protokollfenster = nullptr;
     // A tick is queued and has not started yet.
     bool TaktAngefordert = false;
-    // What Puffer shows: the editor's state then, and whether messages were on it.
-    std::optional<unsigned long long> GezeichneterStand;
-    bool MitNachrichtenGezeichnet = false;
+    TZeichenstand Gezeichnet; // what Puffer shows
     QToolButton* Rueckgaengig = nullptr;
     QToolButton* Wiederholen = nullptr;
     std::unique_ptr<TWiederherstellung> Sicherung;
     QTimer* Sicherungstimer = nullptr;
-    qint64 ZuletztGesichert = 0;
+    TSicherungsplan Sicherungsplan;
     bool Verworfen = false; // the session's end has already asked
 };
 

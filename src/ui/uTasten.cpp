@@ -77,7 +77,7 @@ void TForm1::BaueKomfort() {
     const auto kurz = [this](QKeyCombination taste, std::function<void()> tun) {
         auto* s = new QShortcut(QKeySequence(taste), this);
         connect(s, &QShortcut::activated, this, [this, tun] {
-            if (Editor().Modus() == 0)
+            if (Editor().Modus() == TModus::Leerlauf)
                 tun();
         });
     };
@@ -118,14 +118,13 @@ void TForm1::HilfeZeigen() {
 }
 
 void TForm1::AnzeigeRad(int dx, int dy, bool zoomen, const QPoint& zeiger) {
-    const int z = SBZoom->value();
     if (!zoomen) {
-        // View pixels to surface pixels; forward is up and to the left.
-        SBHPosition->setValue(SBHPosition->value() - dx * z / 100);
-        SBVPosition->setValue(SBVPosition->value() - dy * z / 100);
+        const TAnsicht a = Ansicht().Gerollt(dx, dy);
+        SBHPosition->setValue(a.SX);
+        SBVPosition->setValue(a.SY);
         return;
     }
-    const TAnsicht a = Ansicht().Gezoomt(RadZoom(z, dy), zeiger.x(), zeiger.y());
+    const TAnsicht a = Ansicht().Gezoomt(RadZoom(SBZoom->value(), dy), zeiger.x(), zeiger.y());
     // The zoom bar sets its label and the maxima first; then the point goes back under the
     // pointer.
     SBZoom->setValue(a.Zoom);
@@ -139,7 +138,7 @@ bool TForm1::AnzeigeTaste(int taste) {
         return true;
     }
     if (taste == Qt::Key_Delete) {
-        if (Editor().Modus() == 0 && Editor().Sichtbar(TMenuepunkt::Loeschen))
+        if (Editor().Modus() == TModus::Leerlauf && Editor().Sichtbar(TMenuepunkt::Loeschen))
             MenueClick(TMenuepunkt::Loeschen);
         return true;
     }

@@ -20,8 +20,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <algorithm>
-
 namespace verbundo {
 
 namespace {
@@ -46,9 +44,9 @@ QIcon Pfeil(bool rechts) {
     return QIcon(QPixmap::fromImage(bild));
 }
 
-// A write shortly after a change, but not more often than this.
-constexpr int Abstand = 30000;
-constexpr int Kurz = 1000;
+long long Jetzt() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
 
 } // namespace
 
@@ -104,19 +102,18 @@ void TForm1::ZeigeVerlauf() {
     Wiederholen->setEnabled(Editor().KannWiederholen());
     if (!Sicherung)
         return;
-    if (!Editor().Ungespeichert()) {
+    const auto e = Sicherungsplan.Geaendert(Editor().Ungespeichert(), Jetzt());
+    if (e.Tun == TSicherungsplan::TTun::Entfernen) {
         Sicherungstimer->stop();
         Sicherung->Entferne();
-    } else if (!Sicherungstimer->isActive()) {
-        const qint64 warte = ZuletztGesichert + Abstand - QDateTime::currentMSecsSinceEpoch();
-        Sicherungstimer->start(static_cast<int>(std::clamp<qint64>(warte, Kurz, Abstand)));
+    } else if (e.Tun == TSicherungsplan::TTun::Planen) {
+        Sicherungstimer->start(static_cast<int>(e.In));
     }
 }
 
 void TForm1::Sichere() {
-    if (!Sicherung || !Editor().Ungespeichert())
+    if (!Sicherung || !Sicherungsplan.Faellig(Editor().Ungespeichert(), Jetzt()))
         return;
-    ZuletztGesichert = QDateTime::currentMSecsSinceEpoch();
     try {
         Sicherung->Schreibe(Editor().Sicherungstext(), *Ablage);
     } catch (const std::exception&) {
@@ -128,18 +125,17 @@ void TForm1::Sichere() {
 void TForm1::StarteWiederherstellung() {
     Sicherung = std::make_unique<TWiederherstellung>(TWiederherstellung::StandardOrdner());
     for (QString datei; !(datei = Sicherung->Verwaist()).isEmpty();) {
-        const int a = Dialoge.Frage(
-            this,
-            QStringLiteral("Verbundo wurde beim letzten Mal nicht ordnungsgemäß beendet. "
-                           "Die ungespeicherte Arbeit wiederherstellen?"),
-            {QStringLiteral("Wiederherstellen"), QStringLiteral("Verwerfen"),
-             QStringLiteral("Später")});
+        const int a = Dialoge.Frage(this, QString::fromUtf8(Wiederherstellungsfrage),
+                                    {QStringLiteral("Wiederherstellen"),
+                                     QStringLiteral("Verwerfen"), QStringLiteral("Später")});
         if (a == 0) {
             std::string fehler;
             try {
                 Editor().Wiederherstellen(OeffneSicherung(datei.toStdString()));
             } catch (const std::exception& e) {
                 fehler = Fehlertext(e);
+            } catch (...) {
+                fehler = Fehlertext();
             }
             if (fehler.empty()) {
                 Sicherung->Uebernimm();

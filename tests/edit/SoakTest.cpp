@@ -73,7 +73,7 @@ public:
 
     void Pruefe() const {
         const TNetz& n = E.Netz();
-        const int m = E.Modus();
+        const int m = static_cast<int>(E.Modus());
         ASSERT_TRUE((m >= 0 && m <= 4) || (m >= 10 && m <= 14)) << m;
         ASSERT_TRUE(!E.AktKomponente() || n.Komponentenliste.IndexVon(E.AktKomponente()) >= 0);
         ASSERT_TRUE(!E.AktKabel() || n.Kabelliste.IndexVon(E.AktKabel()) >= 0);

@@ -46,7 +46,7 @@ TEST_F(Zeichnen, SchnelleUndEinfacheLeinwandMalenDasselbeBild) {
     z.AktKomponente = netz.Komponentenliste.GetKomponente(4);
     z.AktKabel = netz.Kabelliste.GetKabel(0);
     z.AktSubnetz = netz.Subnetzliste.Get(1);
-    z.Modus = 4;
+    z.Modus = TModus::Subnetz;
     z.Startpunkt = {500, 500};
     z.Endpunkt = {380, 560};
     z.Flaeche = {0, 0, 800, 600};
