@@ -2,6 +2,7 @@
 
 #include "../sim/Netz.h"
 #include "../sim/Protokoll.h"
+#include "AufgabenEditor.h"
 #include "Bild.h"
 #include "Fragen.h"
 #include "Markierung.h"
@@ -139,7 +140,13 @@ public:
     // it out; returns false then.
     bool Sicher(const std::function<void()>& schritt);
 
+    // The task the network carries: its changes, "Aufgabe prüfen", what a panel shows.
+    TAufgabenEditor& Aufgaben() { return AufgabenWert; }
+    const TAufgabenEditor& Aufgaben() const { return AufgabenWert; }
+
 private:
+    friend class TAufgabenEditor;
+
     class TNachrichtMelder;
 
     void Veraendert() { ++StandWert; }
@@ -188,6 +195,7 @@ private:
     bool ZugOffen = false; // a drag's step runs from the press to the release
     std::function<void()> BeiAenderung;
     TMarkierung Markierung;
+    TAufgabenEditor AufgabenWert{*this};
 };
 
 } // namespace verbundo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace verbundo {
 
@@ -25,6 +26,17 @@ public:
     virtual std::string SpeichernWahl(const std::string& vorschlag) = 0;
     // Whether unsaved changes are to be saved before the network goes; text is the question.
     virtual TAntwort Speicherfrage(const std::string& text) = 0;
+    // Like Eingabe, for a text of several lines.
+    virtual std::string Textfeld(const std::string& titel, const std::string& frage,
+                                 const std::string& vorgabe) {
+        return Eingabe(titel, frage, vorgabe);
+    }
+    // One of the options: its number, or -1 when cancelled (or where no one can be asked).
+    virtual int Auswahl(const std::string& titel, const std::string& frage,
+                        const std::vector<std::string>& optionen) {
+        (void)titel, (void)frage, (void)optionen;
+        return -1;
+    }
 };
 
 // Where saved networks go: the old file is replaced only by a complete new one.

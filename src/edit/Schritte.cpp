@@ -113,6 +113,7 @@ bool TEditor::Wiederherstellen(const std::string& text) {
         LeereAuswahl();
         ModusWert = 0;
         NetzWert.Anhaengen(std::move(frisch));
+        NetzWert.Aufgabe = std::move(frisch.Aufgabe);
         DateinameWert = text.substr(0, ende);
         BerechneRouting();
     });

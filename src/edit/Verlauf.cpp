@@ -79,6 +79,8 @@ TAufnahme::TAufnahme(const TNetz& netz, unsigned umfang,
         Kabelliste = netz.Kabelliste.Alle();
     if (umfang & USubnetze)
         Subnetzliste = netz.Subnetzliste.Alle();
+    if (umfang & UAufgabe)
+        Aufgabe = netz.Aufgabe;
     if (umfang & UTabellen)
         for (const auto& k : netz.Komponentenliste)
             if (const auto* s = Als<TSwitch>(k.get()))
@@ -129,6 +131,8 @@ void TAufnahme::Setze(TNetz& netz) const {
     }
     if (Umfang & USubnetze)
         SetzeListe(netz.Subnetzliste, Subnetzliste);
+    if (Umfang & UAufgabe)
+        netz.Aufgabe = Aufgabe;
     // Ports last: they name cables that only now are listed again.
     for (const auto& g : Geraete)
         verbundo::Setze(g);
@@ -149,6 +153,8 @@ void TAufnahme::Ergaenze(const TAufnahme& spaeter) {
         Kabelliste = spaeter.Kabelliste;
     if (neu & USubnetze)
         Subnetzliste = spaeter.Subnetzliste;
+    if (neu & UAufgabe)
+        Aufgabe = spaeter.Aufgabe;
     Umfang |= spaeter.Umfang;
     verbundo::Ergaenze(Geraete, spaeter.Geraete, [](const TGeraet& g) { return g.K; });
     verbundo::Ergaenze(Subnetze, spaeter.Subnetze, [](const TNetzteil& s) { return s.S; });
@@ -158,7 +164,7 @@ void TAufnahme::Ergaenze(const TAufnahme& spaeter) {
 bool TAufnahme::operator==(const TAufnahme& b) const {
     return Umfang == b.Umfang && Geraeteliste == b.Geraeteliste && Kabelliste == b.Kabelliste &&
            Subnetzliste == b.Subnetzliste && Geraete == b.Geraete && Subnetze == b.Subnetze &&
-           Tabellen == b.Tabellen;
+           Tabellen == b.Tabellen && Aufgabe == b.Aufgabe;
 }
 
 void TVerlauf::Beginne(TAufnahme vorher) {
