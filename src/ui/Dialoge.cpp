@@ -86,6 +86,31 @@ QString TQtDialoge::Eingabe(QWidget* owner, const QString& caption, const QStrin
     return dialog.textValue();
 }
 
+QString TQtDialoge::Textfeld(QWidget* owner, const QString& caption, const QString& prompt,
+                             const QString& vorgabe) {
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setOption(QInputDialog::UsePlainTextEditForTextInput);
+    dialog.setTextValue(vorgabe);
+    dialog.resize(480, 320);
+    if (dialog.exec() != QDialog::Accepted)
+        return vorgabe;
+    return dialog.textValue();
+}
+
+int TQtDialoge::Auswahl(QWidget* owner, const QString& caption, const QString& prompt,
+                        const QStringList& optionen) {
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setComboBoxItems(optionen);
+    dialog.setComboBoxEditable(false);
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return static_cast<int>(optionen.indexOf(dialog.textValue()));
+}
+
 QString TQtDialoge::Oeffnen(QWidget* owner, const QString& filter) {
     TDateidialog d(owner, LetzterOrdner, filter);
     QFileDialog& dialog = d.Dialog;

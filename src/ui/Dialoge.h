@@ -45,6 +45,13 @@ public:
         (void)gewaehlt;
         Information(owner, text);
     }
+    // Like Eingabe, with a field for several lines.
+    virtual QString Textfeld(QWidget* owner, const QString& caption, const QString& prompt,
+                             const QString& vorgabe) {
+        return Eingabe(owner, caption, prompt, vorgabe);
+    }
+    // One of the options: its index, or -1 when cancelled (or where no one can be asked).
+    virtual int Auswahl(QWidget*, const QString&, const QString&, const QStringList&) { return -1; }
 };
 
 // The real dialogs: QMessageBox, QInputDialog, QFileDialog, each with exec().
@@ -62,6 +69,10 @@ public:
     int Frage(QWidget* owner, const QString& text, const QStringList& knoepfe) override;
     void Pruefergebnis(QWidget* owner, const QString& text, const QStringList& befunde,
                        const std::function<void(int)>& gewaehlt) override;
+    QString Textfeld(QWidget* owner, const QString& caption, const QString& prompt,
+                     const QString& vorgabe) override;
+    int Auswahl(QWidget* owner, const QString& caption, const QString& prompt,
+                const QStringList& optionen) override;
 
 private:
     QString LetzterOrdner;

@@ -42,15 +42,17 @@ void TForm1::Button2Click() {
 
 // Selects the finding's object, brings it into view and marks the finding on the canvas.
 void TForm1::ZeigeBefund(int nr) {
-    const auto punkt = Editor().ZeigeBefund(static_cast<std::size_t>(nr));
-    if (!punkt)
-        return;
+    if (const auto punkt = Editor().ZeigeBefund(static_cast<std::size_t>(nr)))
+        ZeigeStelle(*punkt);
+}
+
+void TForm1::ZeigeStelle(TPunkt punkt) {
     const TRect q = Ansicht().Quelle();
     const int rand = 40;
-    if (punkt->x < q.Left + rand || punkt->x > q.Right - rand || punkt->y < q.Top + rand ||
-        punkt->y > q.Bottom - rand) {
-        SBHPosition->setValue(punkt->x - (q.Right - q.Left) / 2);
-        SBVPosition->setValue(punkt->y - (q.Bottom - q.Top) / 2);
+    if (punkt.x < q.Left + rand || punkt.x > q.Right - rand || punkt.y < q.Top + rand ||
+        punkt.y > q.Bottom - rand) {
+        SBHPosition->setValue(punkt.x - (q.Right - q.Left) / 2);
+        SBVPosition->setValue(punkt.y - (q.Bottom - q.Top) / 2);
     }
     ZeichneNetz();
 }
