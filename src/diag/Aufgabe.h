@@ -98,7 +98,9 @@ struct TBewertung {
 
 // The devices of netz that stand for the task's given devices, in the task's order: those
 // that netz's own task marks as given, when they match in number and kinds. None when netz is
-// no work on this task (a given device is missing). Checks stored in netz play no part.
+// no work on this task: it carries no task, a given device is missing, or neither its task's
+// text nor its checks are those of aufgabe (a file of another task). Checks stored in netz
+// only tell the task apart; they are never evaluated.
 std::optional<std::vector<TKomponente*>> Zuordnung(const TAufgabe& aufgabe, const TNetz& netz);
 
 // Evaluates every check of aufgabe on netz, geraete[i] standing for aufgabe.Vorgegeben[i].

@@ -27,6 +27,18 @@ std::optional<std::vector<TKomponente*>> Zuordnung(const TAufgabe& aufgabe, cons
             return std::nullopt;
         geraete.push_back(ist[i].get());
     }
+    // The same task, not another one with as many given devices of the same kinds: its text or
+    // its checks are the task's, so that a teacher may still mend either after handing it out.
+    if (!netz.Aufgabe)
+        return std::nullopt;
+    const TAufgabe& a = *netz.Aufgabe;
+    const auto gleich = [&](const TPruefpunkt& p, const TPruefpunkt& q) {
+        return p.Punkte == q.Punkte && Pruefpunkttext(aufgabe, p) == Pruefpunkttext(a, q);
+    };
+    if (a.Text != aufgabe.Text &&
+        !std::equal(aufgabe.Pruefpunkte.begin(), aufgabe.Pruefpunkte.end(), a.Pruefpunkte.begin(),
+                    a.Pruefpunkte.end(), gleich))
+        return std::nullopt;
     return geraete;
 }
 
