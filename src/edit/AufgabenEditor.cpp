@@ -179,21 +179,18 @@ void TAufgabenEditor::BrichAb() {
     Gewaehlt.clear();
 }
 
-bool TAufgabenEditor::Nimm(int x, int y) {
-    if (!Bau)
-        return false;
+void TAufgabenEditor::Nimm(int x, int y) {
     TKomponente* k = E.NetzWert.Komponentenliste.FindeBei(x, y);
-    if (!k)
-        return true;
+    if (!Bau || !k)
+        return;
     const TSlot slot = Slots(*Bau)[Gewaehlt.size()];
     if (!slot.Passt(k->Art())) {
         E.Fragen.Information("Dieses Gerät passt hier nicht.\r" + std::string(slot.Hinweis));
-        return true;
+        return;
     }
     Gewaehlt.push_back(E.NetzWert.Komponentenliste.ZeigerVon(k));
     if (Gewaehlt.size() == Slots(*Bau).size())
         Vervollstaendige();
-    return true;
 }
 
 void TAufgabenEditor::Vervollstaendige() {

@@ -53,8 +53,8 @@ public:
     void Neu(TPruefart art);
     bool Waehlt() const { return Bau.has_value(); }
     void BrichAb();
-    // A press while picking: takes it (true) whatever lies under it.
-    bool Nimm(int x, int y);
+    // A press while picking; the editor hands every press to it then, whatever lies under it.
+    void Nimm(int x, int y);
     // Whether deleting k is refused (with an information box): it is given.
     bool Schuetzt(const TKomponente* k);
 

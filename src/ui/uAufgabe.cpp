@@ -81,11 +81,11 @@ public:
         : QWidget(form, Qt::Tool), Form(form), Knopf(knopf), ZeigeStelle(std::move(zeige)) {
         setObjectName(QStringLiteral("Aufgabenfenster"));
         setWindowTitle(QStringLiteral("Aufgabe"));
-        resize(380, 470);
+        resize(400, 585);
         Text = new QPlainTextEdit(this);
         Text->setObjectName(QStringLiteral("Aufgabentext"));
         Text->setReadOnly(true);
-        Text->setMaximumHeight(130);
+        Text->setMaximumHeight(120);
         Liste = new QListWidget(this);
         Liste->setObjectName(QStringLiteral("Pruefliste"));
         Liste->setWordWrap(true);
@@ -230,9 +230,11 @@ private:
         for (const TPruefzeile& z : a.Zeilen) {
             QString t = Q(z.Text);
             if (!z.Grund.empty())
-                t += QStringLiteral("\n") + Q(z.Grund);
+                t += QStringLiteral("\n\u2192 ") + Q(z.Grund);
             auto* item = new QListWidgetItem(Marke(z.Erfuellt), t, Liste);
             item->setToolTip(Q(z.Grund));
+            if (z.Erfuellt == 0)
+                item->setForeground(QColor(0xa0, 0x1c, 0x1c));
         }
         if (zeile >= 0 && zeile < Liste->count())
             Liste->setCurrentRow(zeile);

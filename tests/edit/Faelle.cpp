@@ -480,11 +480,12 @@ private:
             Antwort.reset();
         } else if (befehl == "eingaben") {
             // Answers to the next questions, in order, separated by " | "; "-" cancels a
-            // choice, "\n" is a line break.
+            // choice, "\n" and "\r" are line feed and carriage return.
             Antworten.clear();
             std::string r = rest();
-            for (std::size_t p; (p = r.find("\\n")) != std::string::npos;)
-                r.replace(p, 2, "\n");
+            for (const auto& [alt, neu] : {std::pair{"\\n", "\n"}, {"\\r", "\r"}})
+                for (std::size_t p; (p = r.find(alt)) != std::string::npos;)
+                    r.replace(p, 2, neu);
             for (std::size_t p; (p = r.find(" | ")) != std::string::npos; r.erase(0, p + 3))
                 Antworten.push_back(r.substr(0, p));
             Antworten.push_back(r);

@@ -67,10 +67,15 @@ inline void AufgabeBefehl(TEditor& e, std::istringstream& w,
         if (!v.Hinweis.empty())
             schreib("hinweis: " + v.Hinweis);
     };
+    // Each change says so when it changed nothing.
+    const auto geaendert = [&](bool ja) {
+        if (!ja)
+            schreib("unverändert");
+    };
     if (was == "text") {
-        a.FrageText();
+        geaendert(a.FrageText());
     } else if (was == "vorgabe") {
-        a.SchalteVorgabe();
+        geaendert(a.SchalteVorgabe());
     } else if (was == "neu") {
         w >> wort;
         const auto* it = std::find(std::begin(arten), std::end(arten), wort);
@@ -79,9 +84,9 @@ inline void AufgabeBefehl(TEditor& e, std::istringstream& w,
         a.Neu(static_cast<TPruefart>(it - std::begin(arten)));
         ansicht();
     } else if (was == "punkte") {
-        a.FragePunkte(nummer());
+        geaendert(a.FragePunkte(nummer()));
     } else if (was == "entferne") {
-        a.Entferne(nummer());
+        geaendert(a.Entferne(nummer()));
     } else if (was == "abbrechen") {
         a.BrichAb();
     } else if (was == "pruefe") {

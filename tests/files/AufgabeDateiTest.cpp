@@ -127,6 +127,8 @@ TEST(Aufgabenzeilen, FalscheZeilenNennenIhrFeld) {
          "Nach % im Aufgabentext müssen zwei Hex-Ziffern (0-9, a-f) stehen."},
         {"#aufg,%4E", 7, "Nach % im Aufgabentext müssen zwei Hex-Ziffern (0-9, a-f) stehen."},
         {"#aufg,ok%ff", 7, "Der Aufgabentext ist kein gültiges UTF-8."},
+        {"#aufg,%c3(", 7, "Der Aufgabentext ist kein gültiges UTF-8."},
+        {"#aufg,%e0%80%80", 7, "Der Aufgabentext ist kein gültiges UTF-8."},
         {"#aufg,ok%0d", 7, "Der Aufgabentext enthält ein Steuerzeichen."},
         {"#aufg,a\r\n#aufg,b", 1, "Die Datei enthält zwei Aufgabentexte."},
         {"#vorg,    1", 1, "Die vorgegebenen Geräte stehen in zwei Zeilen."},

@@ -5,8 +5,8 @@
 
 #include <QInputDialog>
 #include <QLabel>
-#include <QMenu>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -34,7 +34,7 @@ TEST(Aufgabe, PanelPruefenLoeschschutzUndNeuerPruefpunkt) {
     for (int i = 0; i < liste->count(); ++i) {
         const TPruefzeile& z = v.Zeilen[static_cast<std::size_t>(i)];
         EXPECT_EQ(liste->item(i)->text(),
-                  QString::fromStdString(z.Text + (z.Grund.empty() ? "" : "\n" + z.Grund)));
+                  QString::fromStdString(z.Text + (z.Grund.empty() ? "" : "\n\u2192 " + z.Grund)));
     }
 
     // "Löschen" on a given device (the printer) is refused with a box.
