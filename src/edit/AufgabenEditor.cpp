@@ -50,6 +50,16 @@ int Ganzzahl(const std::string& text, int min, int max) {
     return wert;
 }
 
+// k among the given devices, in device-list order: the letters follow the list, as they will
+// after saving.
+void Einordnen(TAufgabe& a, const TKompList& liste, const std::shared_ptr<TKomponente>& k) {
+    const int index = liste.IndexVon(k.get());
+    a.Vorgegeben.insert(
+        std::find_if(a.Vorgegeben.begin(), a.Vorgegeben.end(),
+                     [&](const auto& g) { return liste.IndexVon(g.get()) > index; }),
+        k);
+}
+
 // Line breaks as the file keeps them; other control characters become blanks.
 std::string Bereinigt(const std::string& text) {
     std::string t;
@@ -124,12 +134,7 @@ bool TAufgabenEditor::SchalteVorgabe() {
                              " Geräte können vorgegeben sein.");
         return false;
     }
-    // In device-list order: the letters follow the list, as they will after saving.
-    const auto& liste = E.NetzWert.Komponentenliste;
-    const int index = liste.IndexVon(k.get());
-    v.insert(std::find_if(v.begin(), v.end(),
-                          [&](const auto& g) { return liste.IndexVon(g.get()) > index; }),
-             k);
+    Einordnen(*neu, E.NetzWert.Komponentenliste, k);
     return Setze(std::move(neu));
 }
 
@@ -243,16 +248,10 @@ void TAufgabenEditor::Vervollstaendige() {
         if (neu->Pruefpunkte.size() >= aufgabe::MaxPruefpunkte)
             throw EFehler("Eine Aufgabe hat höchstens " + std::to_string(aufgabe::MaxPruefpunkte) +
                           " Prüfpunkte.");
-        // Its devices become given with it, in device-list order.
-        for (const auto& k : geraete) {
-            auto& v = neu->Vorgegeben;
-            if (neu->Stelle(k.get()) >= 0)
-                continue;
-            const int index = liste.IndexVon(k.get());
-            v.insert(std::find_if(v.begin(), v.end(),
-                                  [&](const auto& g) { return liste.IndexVon(g.get()) > index; }),
-                     k);
-        }
+        // Its devices become given with it.
+        for (const auto& k : geraete)
+            if (neu->Stelle(k.get()) < 0)
+                Einordnen(*neu, liste, k);
         if (neu->Vorgegeben.size() > aufgabe::MaxVorgegeben)
             throw EFehler("Höchstens " + std::to_string(aufgabe::MaxVorgegeben) +
                           " Geräte können vorgegeben sein.");

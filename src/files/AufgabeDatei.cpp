@@ -34,29 +34,6 @@ void Zahl(std::string& aus, int wert) {
     aus += puffer;
 }
 
-// Length of the UTF-8 sequence at t[i], 0 if none is valid there.
-std::size_t Zeichenlaenge(std::string_view t, std::size_t i) {
-    const auto b = [&](std::size_t j) { return static_cast<unsigned char>(t[j]); };
-    const unsigned char c = b(i);
-    if (c < 0x80)
-        return 1;
-    const std::size_t n = c >= 0xc2 && c <= 0xdf   ? 2
-                          : c >= 0xe0 && c <= 0xef ? 3
-                          : c >= 0xf0 && c <= 0xf4 ? 4
-                                                   : 0;
-    if (n == 0 || i + n > t.size())
-        return 0;
-    // No overlong forms, no surrogates, nothing beyond U+10FFFF.
-    const unsigned char min = c == 0xe0 ? 0xa0 : c == 0xf0 ? 0x90 : 0x80;
-    const unsigned char max = c == 0xed ? 0x9f : c == 0xf4 ? 0x8f : 0xbf;
-    if (b(i + 1) < min || b(i + 1) > max)
-        return 0;
-    for (std::size_t j = i + 2; j < i + n; ++j)
-        if (b(j) < 0x80 || b(j) > 0xbf)
-            return 0;
-    return n;
-}
-
 // An error at byte spalte (from 0) of a task line.
 ELesefehler Fehler(const std::string& text, TLesestelle stelle, std::size_t spalte) {
     stelle.Spalte += static_cast<long long>(spalte);
@@ -96,10 +73,10 @@ struct TFelder {
             throw Falsch("'" + Sichtbar(t, 100) + "' ist keine Zahl.", feld);
         return std::stoi(t.substr(z));
     }
-    void Genau(std::size_t anzahl) const {
+    // Nothing after the fields read.
+    void KeinRest(std::size_t anzahl) const {
         if (Teile.size() > anzahl)
             throw Falsch("Die Aufgabenzeile hat ein Feld zu viel.", anzahl);
-        (*this)[anzahl - 1];
     }
     template <std::size_t N> int Name(std::size_t feld, const char* const (&namen)[N]) const {
         const std::string& t = (*this)[feld];
@@ -203,27 +180,27 @@ TPruefpunkt LesePruefpunkt(const TFelder& f, const TAufgabe& aufgabe, const TNet
     case TPruefart::Fehlerfrei:
         if (f.Teile.size() > 2) {
             p.Netz = netzangabe(2);
-            f.Genau(3);
+            f.KeinRest(3);
         }
         break;
     case TPruefart::Erreicht:
     case TPruefart::Verbunden:
         p.A = geraet(2);
         p.B = geraet(3);
-        f.Genau(4);
+        f.KeinRest(4);
         break;
     case TPruefart::Adresse:
         p.A = geraet(2);
         p.Netz = netzangabe(3);
         if (f.Teile.size() > 4) {
             p.Welche = f.Zahl(4);
-            f.Genau(5);
+            f.KeinRest(5);
         }
         break;
     case TPruefart::Anzahl:
         p.Geraeteart = static_cast<TArt>(f.Name(2, Geraeteartnamen));
         p.Anzahl = f.Zahl(3);
-        f.Genau(4);
+        f.KeinRest(4);
         break;
     }
     try {
@@ -259,7 +236,7 @@ std::string KodiereText(std::string_view text) {
 void PruefeAufgabentext(std::string_view text) {
     std::size_t zeichen = 0;
     for (std::size_t i = 0; i < text.size(); ++zeichen) {
-        const std::size_t n = Zeichenlaenge(text, i);
+        const std::size_t n = Utf8Laenge(text.substr(i));
         if (n == 0)
             throw EFehler("Der Aufgabentext ist kein gültiges UTF-8.");
         const auto c = static_cast<unsigned char>(text[i]);

@@ -4,9 +4,6 @@
 
 namespace verbundo {
 
-namespace {
-
-// Length of the valid UTF-8 sequence at the start of t, 0 if there is none.
 std::size_t Utf8Laenge(std::string_view t) {
     const auto b = [&](std::size_t i) { return static_cast<unsigned char>(t[i]); };
     const unsigned char c = b(0);
@@ -33,8 +30,6 @@ std::size_t Utf8Laenge(std::string_view t) {
             return 0;
     return n;
 }
-
-} // namespace
 
 std::string Sichtbar(std::string_view text, std::size_t hoechstens) {
     std::string aus;
