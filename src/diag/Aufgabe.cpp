@@ -60,13 +60,11 @@ std::string Ergebnistext(int erreicht, int moeglich) {
            (moeglich == 1 ? " Punkt" : " Punkten");
 }
 
-namespace {
-
-std::string Mehrzahl(TArt art, int n) {
-    if (art == TArt::Switch && n != 1)
-        return "Switches";
-    return Artname(art);
+std::string Artname(TArt art, long long anzahl) {
+    return art == TArt::Switch && anzahl != 1 ? "Switches" : Artname(art);
 }
+
+namespace {
 
 // Four dot-separated fields of one to three digits, each at most 255.
 bool LeseAdresse(std::string_view t, TAdresse& wert) {
@@ -158,7 +156,7 @@ std::string Pruefpunkttext(const TAufgabe& aufgabe, const TPruefpunkt& p) {
     case TPruefart::Anzahl:
         break;
     }
-    return "Mindestens " + std::to_string(p.Anzahl) + " " + Mehrzahl(p.Geraeteart, p.Anzahl) +
+    return "Mindestens " + std::to_string(p.Anzahl) + " " + Artname(p.Geraeteart, p.Anzahl) +
            " im Netz";
 }
 
@@ -200,7 +198,9 @@ void PruefeAufbau(const TAufgabe& aufgabe, const TPruefpunkt& p) {
             aufgabe, p.A.get(), [](TArt a) { return a != TArt::Switch; },
             "einen Drucker, Computer oder Router");
         LeseNetzangabe(Netzangabetext(p.Netz));
-        if (p.Welche < 0 || p.Welche > 2 || (p.Welche != 0 && p.A->Art() != TArt::Router))
+        if (p.Welche < 0 || p.Welche > 2)
+            throw EFehler("Welche Adresse eines Routers: 1 (die erste) oder 2 (die zweite).");
+        if (p.Welche != 0 && p.A->Art() != TArt::Router)
             throw EFehler("Nur ein Router hat eine erste und eine zweite Adresse.");
         break;
     case TPruefart::Verbunden:

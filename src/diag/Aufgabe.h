@@ -69,6 +69,8 @@ inline constexpr int MaxAnzahl = 9999;
 std::string Geraetename(const TAufgabe& aufgabe, const TKomponente* k);
 std::string Kennbuchstaben(int stelle);
 std::string Artname(TArt art);
+// The kind's name for that many devices: "1 Switch", "2 Switches", "2 Router".
+std::string Artname(TArt art, long long anzahl);
 // What the check asks, in one line: "Nachricht von Computer A erreicht Drucker B".
 std::string Pruefpunkttext(const TAufgabe& aufgabe, const TPruefpunkt& p);
 // "1 Punkt", "3 Punkte"; "7 von 10 Punkten".

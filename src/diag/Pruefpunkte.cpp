@@ -213,10 +213,8 @@ TPruefung Anzahl(const TNetz& netz, const TPruefpunkt& p) {
                                  [&](const auto& k) { return k->Art() == p.Geraeteart; });
     if (n >= p.Anzahl)
         return {true, {}};
-    return {false, "Im Netz sind " + std::to_string(n) + " " +
-                       (p.Geraeteart == TArt::Switch && n != 1 ? std::string("Switches")
-                                                               : Artname(p.Geraeteart)) +
-                       "."};
+    return {false, std::string(n == 1 ? "Im Netz ist " : "Im Netz sind ") + std::to_string(n) +
+                       " " + Artname(p.Geraeteart, n) + "."};
 }
 
 } // namespace

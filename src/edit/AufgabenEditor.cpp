@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace verbundo {
 
@@ -40,11 +41,10 @@ std::vector<TSlot> Slots(TPruefart art) {
 
 // A whole number from min to max as typed; raises EFehler otherwise.
 int Ganzzahl(const std::string& text, int min, int max) {
-    const bool ziffern =
-        !text.empty() && text.size() <= 5 &&
-        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    const int wert = ziffern ? std::stoi(text) : -1;
-    if (wert < min || wert > max)
+    int wert = 0;
+    const char* ende = text.data() + text.size();
+    const auto [rest, fehler] = std::from_chars(text.data(), ende, wert);
+    if (fehler != std::errc() || rest != ende || wert < min || wert > max)
         throw EFehler("'" + Sichtbar(text, 100) + "' ist keine ganze Zahl von " +
                       std::to_string(min) + " bis " + std::to_string(max) + ".");
     return wert;

@@ -89,8 +89,9 @@ TEST(Aufgabenzeilen, JedePruefartUndJedesZeichenKommenZurueck) {
 TEST(Aufgabenzeilen, FalscheZeilenNennenIhrFeld) {
     const std::string geraete = "Comp.,  100,  100,10.0.0.1\r\n"
                                 "Druck,  300,  100,10.0.0.2\r\n"
-                                "Swit.,  500,  100,0.0.0.0\r\n";
-    const std::string vorgabe = "#vorg,    0,    1\r\n";
+                                "Swit.,  500,  100,0.0.0.0\r\n"
+                                "Rout.,  700,  100,10.0.0.3,10.0.1.3\r\n";
+    const std::string vorgabe = "#vorg,    0,    1,    3\r\n";
     const struct {
         std::string Zeilen; // after the devices and the given-devices line
         long long Spalte;
@@ -100,7 +101,7 @@ TEST(Aufgabenzeilen, FalscheZeilenNennenIhrFeld) {
         {"#pkt ,   -1,fehlerfrei", 7, "'   -1' ist keine Zahl."},
         {"#pkt ,    1,erreichbar,    0,    1", 13, "'erreichbar' ist keine bekannte Angabe."},
         {"#pkt ,    1,verbunden,    0,    7", 29,
-         "Der Prüfpunkt nennt Gerät 7, die Datei hat 3 Geräte."},
+         "Der Prüfpunkt nennt Gerät 7, die Datei hat 4 Geräte."},
         {"#pkt ,    1,verbunden,    0,    2", 29,
          "Der Prüfpunkt nennt Gerät 2, das nicht vorgegeben ist."},
         {"#pkt ,    1,verbunden,    0,    0", 13, "Ein Gerät ist nicht mit sich selbst verbunden."},
@@ -116,6 +117,8 @@ TEST(Aufgabenzeilen, FalscheZeilenNennenIhrFeld) {
         {"#pkt ,    1,adresse,    0,0.0.0.0", 27, "0.0.0.0 steht für „keine Adresse“."},
         {"#pkt ,    1,adresse,    0,10.0.0.1,    2", 13,
          "Nur ein Router hat eine erste und eine zweite Adresse."},
+        {"#pkt ,    1,adresse,    3,10.0.0.0/8,    3", 13,
+         "Welche Adresse eines Routers: 1 (die erste) oder 2 (die zweite)."},
         {"#pkt ,    1,verbunden,    0", 28, "Der Aufgabenzeile fehlt ein Feld."},
         {"#pkt ,    1,anzahl,hub,    1", 20, "'hub' ist keine bekannte Angabe."},
         {"#pkt ,    1,anzahl,router,    0", 13,
@@ -134,8 +137,8 @@ TEST(Aufgabenzeilen, FalscheZeilenNennenIhrFeld) {
         {"#vorg,    1", 1, "Die vorgegebenen Geräte stehen in zwei Zeilen."},
     };
     for (const auto& f : faelle) {
-        // The first of the case's lines is line 5; an error in a second line names line 6.
-        const long long zeile = f.Zeilen.find('\n') == std::string::npos ? 5 : 6;
+        // The first of the case's lines is line 6; an error in a second line names line 7.
+        const long long zeile = f.Zeilen.find('\n') == std::string::npos ? 6 : 7;
         std::istringstream ein(geraete + vorgabe + f.Zeilen + "\r\n");
         TNetz netz;
         try {
@@ -150,8 +153,8 @@ TEST(Aufgabenzeilen, FalscheZeilenNennenIhrFeld) {
     }
     // Given devices: in range, each once.
     for (const auto& [zeile, text] :
-         {std::pair<std::string, std::string>{"#vorg,    0,    3", "Vorgegeben ist Gerät 3, die "
-                                                                   "Datei hat 3 Geräte."},
+         {std::pair<std::string, std::string>{"#vorg,    0,    4", "Vorgegeben ist Gerät 4, die "
+                                                                   "Datei hat 4 Geräte."},
           {"#vorg,    1,    1", "Gerät 1 ist zweimal vorgegeben."}}) {
         std::istringstream ein(geraete + zeile);
         TNetz netz;
