@@ -95,7 +95,7 @@ TNetzangabe LeseNetzangabe(const std::string& text) {
     const std::size_t strich = text.find('/');
     TNetzangabe n{0, 0xffffffffu};
     if (!LeseAdresse(std::string_view(text).substr(0, strich), n.NetzID))
-        throw EFehler("'" + Sichtbar(text, 100) + "' ist keine Adresse" + beispiel + ".");
+        throw EFehler("'" + Sichtbar(text, 40) + "' ist keine Adresse" + beispiel + ".");
     if (strich != std::string::npos) {
         const std::string maske = text.substr(strich + 1);
         int laenge = -1;
@@ -105,7 +105,7 @@ TNetzangabe LeseNetzangabe(const std::string& text) {
         if (laenge >= 1 && laenge <= 32)
             n.Maske = laenge == 32 ? 0xffffffffu : ~(0xffffffffu >> laenge);
         else if (!LeseAdresse(maske, n.Maske) || n.Maske == 0)
-            throw EFehler("'" + Sichtbar(maske, 100) + "' ist keine Subnetzmaske" + beispiel + ".");
+            throw EFehler("'" + Sichtbar(maske, 40) + "' ist keine Subnetzmaske" + beispiel + ".");
     }
     switch (regeln::SubnetzMangel(n.NetzID, n.Maske)) {
     case regeln::TMangel::Keiner:

@@ -28,7 +28,7 @@ void Zeile(std::string& aus, std::string_view kennung, int index, int wert = -1)
 }
 
 EFehler Falsch(const std::string& zeile) {
-    return EFehler("Ungültige Einstellungszeile: " + zeile.substr(0, 40));
+    return EFehler("Ungültige Einstellungszeile: " + Sichtbar(zeile, 40));
 }
 
 // A "," and a five-character number at p.
