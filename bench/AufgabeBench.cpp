@@ -4,6 +4,7 @@
 #include "Grossnetz.h"
 #include "diag/Aufgabe.h"
 #include "edit/Editor.h"
+#include "edit/Still.h"
 #include "files/NetzDatei.h"
 
 #include <benchmark/benchmark.h>
@@ -45,23 +46,10 @@ std::shared_ptr<TAufgabe> ZehnPruefpunkte(const TNetz& netz) {
     return a;
 }
 
-class TStill : public TFragen, public TDateiablage {
-public:
-    void Information(const std::string&) override {}
-    void Fehler(const std::string&) override {}
-    std::string Eingabe(const std::string&, const std::string&, const std::string& v) override {
-        return v;
-    }
-    std::string OeffnenWahl() override { return {}; }
-    std::string SpeichernWahl(const std::string&) override { return {}; }
-    TAntwort Speicherfrage(const std::string&) override { return TAntwort::Verwerfen; }
-    void Schreibe(const std::string&, const std::string&) override {}
-};
-
 // The click on "Aufgabe prüfen": the network as it would be saved, then every check.
 void BM_AufgabePruefen(benchmark::State& state) {
-    TStill still;
-    TEditor e(still, still);
+    test::TStill still;
+    TEditor& e = still.E;
     TNetz& netz = e.NetzZumAendern();
     test::BaueGrossnetz(netz, 11, static_cast<int>(state.range(0)),
                         static_cast<int>(state.range(0)) / 10,

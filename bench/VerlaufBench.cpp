@@ -26,6 +26,9 @@ public:
     std::string OeffnenWahl() override { return {}; }
     std::string SpeichernWahl(const std::string&) override { return {}; }
     TAntwort Speicherfrage(const std::string&) override { return TAntwort::Abbrechen; }
+    int Frage(const std::string&, const std::vector<std::string>& k) override {
+        return static_cast<int>(k.size()) - 1;
+    }
     void Schreibe(const std::string&, const std::string&) override {}
     int N = 0;
 };

@@ -26,7 +26,7 @@ TReaktion TEditor::Abbrechen() {
     Abgebrochen = true;
     // The drag's step ends here, with nothing changed, so it leaves no step behind.
     if (std::exchange(ZugOffen, false))
-        Beende();
+        Sicher([&] { Beende(); });
     Veraendert();
     return {true, false};
 }

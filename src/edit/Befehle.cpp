@@ -4,6 +4,8 @@
 
 #include "../files/NetzDatei.h"
 
+#include <filesystem>
+
 namespace verbundo {
 
 namespace {
@@ -52,48 +54,47 @@ bool TEditor::Sichtbar(TMenuepunkt p) const {
 TReaktion TEditor::Fuehre(TMenuepunkt p) {
     TReaktion reaktion;
     Veraendert();
-    BeginneBefehl(p);
-    Sicher([&] {
-        TSwitch* plain = PlainSwitch(AktKomponente());
-        auto* computer = Als<TComputer>(AktKomponente());
-        switch (p) {
-        case TMenuepunkt::Loeschen:
-            reaktion = Loeschen();
-            break;
-        case TMenuepunkt::Ip:
-        case TMenuepunkt::Ip2:
-        case TMenuepunkt::NetzID:
-        case TMenuepunkt::Subnetmask:
-            FrageAdresse(p);
-            // Only a text that converted (or had the wrong number of fields) gets here.
-            reaktion.Neuzeichnen = true;
-            break;
-        case TMenuepunkt::Routing:
-            BerechneRouting();
-            break;
-        case TMenuepunkt::Hub:
-        case TMenuepunkt::Switch:
-            if (plain)
-                plain->Hub = p == TMenuepunkt::Hub;
-            break;
-        case TMenuepunkt::Switch6:
-            AufSechsPorts();
-            break;
-        case TMenuepunkt::Switch24:
-            if (plain)
-                plain->SetMaxPorts(24);
-            break;
-        case TMenuepunkt::Mailstop:
-        case TMenuepunkt::Mailstart:
-            if (computer)
-                computer->SetMailserver(p == TMenuepunkt::Mailstart);
-            break;
-        case TMenuepunkt::Senden:
-            SendeNachricht();
-            break;
-        }
-    });
-    Beende();
+    Schritt([&] { BeginneBefehl(p); },
+            [&] {
+                TSwitch* plain = PlainSwitch(AktKomponente());
+                auto* computer = Als<TComputer>(AktKomponente());
+                switch (p) {
+                case TMenuepunkt::Loeschen:
+                    reaktion = Loeschen();
+                    break;
+                case TMenuepunkt::Ip:
+                case TMenuepunkt::Ip2:
+                case TMenuepunkt::NetzID:
+                case TMenuepunkt::Subnetmask:
+                    FrageAdresse(p);
+                    // Only a text that converted (or had the wrong number of fields) gets here.
+                    reaktion.Neuzeichnen = true;
+                    break;
+                case TMenuepunkt::Routing:
+                    BerechneRouting();
+                    break;
+                case TMenuepunkt::Hub:
+                case TMenuepunkt::Switch:
+                    if (plain)
+                        plain->Hub = p == TMenuepunkt::Hub;
+                    break;
+                case TMenuepunkt::Switch6:
+                    AufSechsPorts();
+                    break;
+                case TMenuepunkt::Switch24:
+                    if (plain)
+                        plain->SetMaxPorts(24);
+                    break;
+                case TMenuepunkt::Mailstop:
+                case TMenuepunkt::Mailstart:
+                    if (computer)
+                        computer->SetMailserver(p == TMenuepunkt::Mailstart);
+                    break;
+                case TMenuepunkt::Senden:
+                    SendeNachricht();
+                    break;
+                }
+            });
     return reaktion;
 }
 
@@ -171,42 +172,70 @@ void TEditor::Oeffnen(bool hinzufuegen) {
 
 bool TEditor::Lade(const std::string& pfad, bool hinzufuegen) {
     Veraendert();
-    // Adding is one step; opening starts a new history.
-    if (hinzufuegen) {
-        const auto& alle = NetzWert.Komponentenliste.Alle();
-        Beginne(UGeraete | UKabel | USubnetze | UTabellen, {alle.begin(), alle.end()});
-    }
-    const bool geladen = Sicher([&] {
+    const auto lade = [&] {
         // A load that fails, out of memory included, leaves the network as it was.
         try {
             LadeInNetz(pfad, NetzWert, hinzufuegen);
         } catch (const ELesefehler& e) {
             throw EFehler(Lesefehlertext(pfad, e));
         }
+        // An added file is part of the current one now; saving must not go to it.
         if (!hinzufuegen) {
             LeereAuswahl();
             ModusWert = 0;
+            SetzeDatei(pfad);
+            Verlauf.Neu(true);
         }
-        DateinameWert = pfad;
         WerkzeugWert = TWerkzeug::Verschieben;
-    });
-    if (hinzufuegen)
-        Beende();
-    if (geladen && !hinzufuegen)
-        Verlauf.Neu(true);
+    };
+    // Adding is one step; opening starts a new history.
+    const bool geladen = hinzufuegen ? Schritt(
+                                           [&] {
+                                               const auto& alle = NetzWert.Komponentenliste.Alle();
+                                               Beginne(UGeraete | UKabel | USubnetze | UTabellen,
+                                                       {alle.begin(), alle.end()});
+                                           },
+                                           lade)
+                                     : Sicher(lade);
     if (geladen)
         Melde();
     return geladen;
+}
+
+void TEditor::SetzeDatei(const std::string& pfad) {
+    DateinameWert = pfad;
+    HatDatei = true;
+}
+
+bool TEditor::IstAktuelleDatei(const std::string& pfad) const {
+    std::error_code fehler;
+    return HatDatei &&
+           (pfad == DateinameWert || std::filesystem::equivalent(pfad, DateinameWert, fehler));
+}
+
+bool TEditor::DarfErsetzen(const std::string& pfad) {
+    std::error_code fehler;
+    // A name that is taken in any way, a link to nowhere included.
+    const bool vorhanden = std::filesystem::symlink_status(pfad, fehler).type() !=
+                           std::filesystem::file_type::not_found;
+    if (!vorhanden || IstAktuelleDatei(pfad))
+        return true;
+    const std::string name = std::filesystem::path(pfad).filename().string();
+    return Fragen.Frage("\u201e" + name + "\u201c ist schon vorhanden. Ersetzen?",
+                        {"Ersetzen", "Abbrechen"}) == 0;
 }
 
 bool TEditor::Speichern() {
     bool geschrieben = false;
     Sicher([&] {
         const std::string pfad = Fragen.SpeichernWahl(DateinameWert);
-        if (pfad.empty())
+        if (pfad.empty() || !DarfErsetzen(pfad))
             return;
         // Formatted before the file is touched: a value the format cannot hold leaves it alone.
         Ablage.Schreibe(pfad, NetzdateiText(NetzWert));
+        // From now on the work is that file: the caption, the next save and the question
+        // before the work goes all name it.
+        SetzeDatei(pfad);
         geschrieben = true;
     });
     if (geschrieben) {

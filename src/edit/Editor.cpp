@@ -147,18 +147,25 @@ void TEditor::Waehle(TSubnet* s) {
     Veraendert();
 }
 
-bool TEditor::Sicher(const std::function<void()>& schritt) {
+void TEditor::ZeigeFehler(std::exception_ptr fehler) noexcept {
     try {
-        schritt();
-        return true;
-    } catch (const EFehler& e) {
-        Fragen.Fehler(e.what());
-    } catch (const std::bad_alloc&) {
-        Fragen.Fehler("Für diesen Schritt reicht der Arbeitsspeicher nicht.");
-    } catch (const std::exception& e) {
-        Fragen.Fehler(std::string("Unerwarteter Fehler: ") + e.what());
+        try {
+            std::rethrow_exception(fehler);
+        } catch (const std::exception& e) {
+            Fragen.Fehler(Fehlertext(e));
+        } catch (...) {
+            Fragen.Fehler(Fehlertext());
+        }
+    } catch (...) {
+        // Not even the box could be shown; the program goes on.
     }
-    return false;
+}
+
+void TEditor::BeendeNachFehler() noexcept {
+    try {
+        Beende();
+    } catch (...) {
+    }
 }
 
 void TEditor::Grenzmeldung() {
@@ -198,11 +205,19 @@ TReaktion TEditor::Druecke(TTaste taste, int x, int y) {
     }
     // However many movements follow, the whole drag is one step.
     if (ModusWert == 1 || ModusWert >= 10) {
-        ZugOffen = true;
-        if (ModusWert == 1)
-            Beginne(0, {KomponenteWahl.lock()});
-        else
-            Beginne(0, {}, {SubnetzWahl.lock()});
+        const bool begonnen = Sicher([&] {
+            if (ModusWert == 1)
+                Beginne(0, {KomponenteWahl.lock()});
+            else
+                Beginne(0, {}, {SubnetzWahl.lock()});
+        });
+        // A drag the history could not take would change the network behind its back: the
+        // press is refused, and its release does nothing.
+        ZugOffen = begonnen;
+        if (!begonnen) {
+            ModusWert = 0;
+            Abgebrochen = true;
+        }
     }
     return {true, false};
 }
@@ -300,17 +315,20 @@ TReaktion TEditor::Lasse(TTaste taste, int x, int y) {
     if (std::exchange(Abgebrochen, false))
         return {};
     Veraendert();
-    const bool schritt = std::exchange(ZugOffen, false) || ModusWert == 2 || ModusWert == 4 ||
-                         (ModusWert == 0 && taste == TTaste::Links);
-    if (ModusWert == 2) {
-        auto ende = NetzWert.Komponentenliste.ZeigerVon(NetzWert.Komponentenliste.FindeBei(x, y));
-        Beginne(UKabel | UTabellen, {KomponenteWahl.lock(), std::move(ende)});
-    } else if (ModusWert == 4) {
-        Beginne(USubnetze);
-    } else if (ModusWert == 0 && taste == TTaste::Links) {
-        Beginne(UGeraete);
-    }
-    Sicher([&] {
+    const bool zug = std::exchange(ZugOffen, false);
+    // A drag's step is open since the press; the other gestures' steps begin now.
+    const auto beginne = [&] {
+        if (ModusWert == 2) {
+            auto ende =
+                NetzWert.Komponentenliste.ZeigerVon(NetzWert.Komponentenliste.FindeBei(x, y));
+            Beginne(UKabel | UTabellen, {KomponenteWahl.lock(), std::move(ende)});
+        } else if (ModusWert == 4) {
+            Beginne(USubnetze);
+        } else if (ModusWert == 0 && taste == TTaste::Links && !zug) {
+            Beginne(UGeraete);
+        }
+    };
+    const auto tat = [&] {
         if (ModusWert == 0 && taste == TTaste::Links) {
             KomponenteWahl.reset();
             if (TKomponente* neu = Platziere(x, y))
@@ -325,11 +343,18 @@ TReaktion TEditor::Lasse(TTaste taste, int x, int y) {
             s->SetRect(Eingepasst(s->GetRect()));
             SubnetzWahl = NetzWert.Subnetzliste.ZeigerVon(s);
         }
-    });
+    };
+    if (zug || ModusWert == 2 || ModusWert == 4 || (ModusWert == 0 && taste == TTaste::Links))
+        Schritt(beginne, [&] {
+            // The gesture is over before its step ends, failed or not: undo is offered again.
+            const struct TGesteZuEnde {
+                int& Modus;
+                ~TGesteZuEnde() { Modus = 0; }
+            } ende{ModusWert};
+            tat();
+        });
     // Whatever happened, the release ends the gesture.
     ModusWert = 0;
-    if (schritt)
-        Beende();
     return {true, taste == TTaste::Rechts};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../files/Sicherung.h"
 #include "../sim/Netz.h"
 #include "../sim/Protokoll.h"
 #include "AufgabenEditor.h"
@@ -8,6 +9,7 @@
 #include "Markierung.h"
 #include "Verlauf.h"
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -93,11 +95,14 @@ public:
 
     // Open (replacing the network) or add a file the learner chooses; save.
     void Oeffnen(bool hinzufuegen);
-    // Returns whether the file was written.
+    // Returns whether the file was written. The file saved is the current file from then on.
     bool Speichern();
+    // Before something is written to pfad: whether it may go there. A name taken by something
+    // other than the current file is asked about ("Ersetzen" / "Abbrechen").
+    bool DarfErsetzen(const std::string& pfad);
     // Reads the file into a network of its own; only when that worked it replaces (or is
     // appended to) the current one. On an error everything stays as it was and the error box
-    // shows the text. Returns whether it was loaded.
+    // shows the text. Returns whether it was loaded. Only opening changes the current file.
     bool Lade(const std::string& pfad, bool hinzufuegen);
 
     // The configuration test with its findings (the first thousand explained).
@@ -132,13 +137,44 @@ public:
     bool DarfVerwerfen();
     // Runs after every new step, undo, redo, save, open and restore.
     void SetBeiAenderung(std::function<void()> f) { BeiAenderung = std::move(f); }
-    // The network with its file name, for the recovery file; and back, as unsaved work.
+    // The network with its file, for the recovery copy; and back, as unsaved work, in place of
+    // the network (its messages go). Reading the copy is where it can fail: see TSicherung.
     std::string Sicherungstext() const;
+    void Wiederherstellen(TSicherung sicherung);
+    // Reads the copy's text and takes it back; an error is shown in the error box and changes
+    // nothing. Returns whether it was taken back.
     bool Wiederherstellen(const std::string& text);
 
     // Runs a step and shows its error, of whatever kind, in the error box instead of letting
-    // it out; returns false then.
-    bool Sicher(const std::function<void()>& schritt);
+    // it out; returns false then. A template: wrapping the step in a function object could
+    // itself run out of memory outside the guard.
+    template <class F> bool Sicher(F&& schritt) {
+        try {
+            schritt();
+            return true;
+        } catch (...) {
+            ZeigeFehler(std::current_exception());
+            return false;
+        }
+    }
+    // One user action as one step of the history, all under that guard: beginne records what
+    // it may change, tat runs it, and the step ends whether tat failed or not. A step the
+    // history cannot record gives up the history (see TVerlauf::Aufgeben). Returns whether
+    // everything worked.
+    template <class B, class T> bool Schritt(B&& beginne, T&& tat) {
+        return Sicher([&] {
+            beginne();
+            try {
+                tat();
+            } catch (...) {
+                // The step ends with what the action changed before it failed; the action's
+                // error is the one shown.
+                BeendeNachFehler();
+                throw;
+            }
+            Beende();
+        });
+    }
 
     // The task the network carries: its changes, "Aufgabe prüfen", what a panel shows.
     TAufgabenEditor& Aufgaben() { return AufgabenWert; }
@@ -158,10 +194,15 @@ private:
     void Beginne(unsigned umfang, const std::vector<std::shared_ptr<TKomponente>>& geraete = {},
                  const std::vector<std::shared_ptr<TSubnet>>& subnetze = {});
     void Beende();
+    void BeendeNachFehler() noexcept;
+    void ZeigeFehler(std::exception_ptr fehler) noexcept;
     // The device and the other ends of its cables.
     std::vector<std::shared_ptr<TKomponente>> MitNachbarn(TKomponente* k) const;
     void BeginneBefehl(TMenuepunkt p);
     void LeereAuswahl();
+    // pfad is the current file, opened or saved.
+    void SetzeDatei(const std::string& pfad);
+    bool IstAktuelleDatei(const std::string& pfad) const;
     void BerechneRouting();
     TKomponente* Platziere(int x, int y);
     void DrueckeAufGeraet(TTaste taste);
@@ -179,6 +220,7 @@ private:
     TProtokollSpeicher ProtokollWert;
     TNetz NetzWert;
     std::string DateinameWert = "Unbenannt.nz";
+    bool HatDatei = false; // the name is a file's, opened or saved, not the default
     TWerkzeug WerkzeugWert = TWerkzeug::Computer;
     int ModusWert = 0;
     std::weak_ptr<TKomponente> KomponenteWahl;

@@ -26,6 +26,9 @@ public:
     virtual std::string SpeichernWahl(const std::string& vorschlag) = 0;
     // Whether unsaved changes are to be saved before the network goes; text is the question.
     virtual TAntwort Speicherfrage(const std::string& text) = 0;
+    // A question box with these buttons; the index of the one chosen. Closing the box chooses
+    // the last.
+    virtual int Frage(const std::string& text, const std::vector<std::string>& knoepfe) = 0;
     // Like Eingabe, for a text of several lines.
     virtual std::string Textfeld(const std::string& titel, const std::string& frage,
                                  const std::string& vorgabe) {

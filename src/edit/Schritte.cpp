@@ -4,6 +4,7 @@
 #include "Editor.h"
 
 #include "../files/NetzDatei.h"
+#include "../files/Sicherung.h"
 #include "../model/Fehler.h"
 
 #include <filesystem>
@@ -17,7 +18,17 @@ void TEditor::Beginne(unsigned umfang, const std::vector<std::shared_ptr<TKompon
 }
 
 void TEditor::Beende() {
-    if (Verlauf.Beende(NetzWert))
+    bool neu = false;
+    try {
+        neu = Verlauf.Beende(NetzWert);
+    } catch (...) {
+        // The change is made and cannot be recorded: undoing older steps across it would mix
+        // two networks.
+        Verlauf.Aufgeben();
+        Melde();
+        throw;
+    }
+    if (neu)
         Melde();
 }
 
@@ -61,7 +72,10 @@ void TEditor::BeginneBefehl(TMenuepunkt p) {
 }
 
 bool TEditor::Rueckgaengig() {
-    if (!KannRueckgaengig() || !Verlauf.Rueckgaengig(NetzWert))
+    bool getan = false;
+    if (KannRueckgaengig() && !Sicher([&] { getan = Verlauf.Rueckgaengig(NetzWert); }))
+        Melde();
+    if (!getan)
         return false;
     Veraendert();
     Melde();
@@ -69,7 +83,10 @@ bool TEditor::Rueckgaengig() {
 }
 
 bool TEditor::Wiederholen() {
-    if (!KannWiederholen() || !Verlauf.Wiederholen(NetzWert))
+    bool getan = false;
+    if (KannWiederholen() && !Sicher([&] { getan = Verlauf.Wiederholen(NetzWert); }))
+        Melde();
+    if (!getan)
         return false;
     Veraendert();
     Melde();
@@ -97,31 +114,23 @@ bool TEditor::DarfVerwerfen() {
 }
 
 std::string TEditor::Sicherungstext() const {
-    return DateinameWert + '\n' + NetzdateiText(NetzWert);
+    return SicherungsText(NetzWert, HatDatei ? std::optional(DateinameWert) : std::nullopt);
+}
+
+void TEditor::Wiederherstellen(TSicherung sicherung) {
+    Veraendert();
+    NetzWert.Nachrichtenliste.Clear();
+    NetzWert.Tausche(sicherung.Netz);
+    LeereAuswahl();
+    ModusWert = 0;
+    HatDatei = sicherung.Datei.has_value();
+    DateinameWert = sicherung.Datei.value_or("Unbenannt.nz");
+    Verlauf.Neu(false);
+    Melde();
 }
 
 bool TEditor::Wiederherstellen(const std::string& text) {
-    Veraendert();
-    const bool geladen = Sicher([&] {
-        const auto ende = text.find('\n');
-        if (ende == std::string::npos)
-            throw EFehler("Die Wiederherstellungsdatei ist unvollständig.");
-        std::istringstream ein(text.substr(ende + 1));
-        TNetz frisch;
-        LeseNetzdatei(ein, frisch);
-        NetzWert.Leeren();
-        LeereAuswahl();
-        ModusWert = 0;
-        NetzWert.Anhaengen(std::move(frisch));
-        NetzWert.Aufgabe = std::move(frisch.Aufgabe);
-        DateinameWert = text.substr(0, ende);
-        BerechneRouting();
-    });
-    if (geladen) {
-        Verlauf.Neu(false);
-        Melde();
-    }
-    return geladen;
+    return Sicher([&] { Wiederherstellen(LiesSicherung(text)); });
 }
 
 } // namespace verbundo

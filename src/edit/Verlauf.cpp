@@ -2,7 +2,10 @@
 
 #include "Verlauf.h"
 
+#include "../model/RoutenIndex.h"
+
 #include <algorithm>
+#include <unordered_set>
 
 namespace verbundo {
 
@@ -27,7 +30,16 @@ TAufnahme::TGeraet Werte(const std::shared_ptr<TKomponente>& k) {
     return g;
 }
 
-void Setze(const TAufnahme::TGeraet& g) {
+// Made before anything is put back, so that putting back cannot fail halfway.
+std::vector<TKabel*> Ports(const TAufnahme::TGeraet& g) {
+    std::vector<TKabel*> ports;
+    ports.reserve(g.Ports.size());
+    for (const auto& kabel : g.Ports)
+        ports.push_back(kabel.get());
+    return ports;
+}
+
+void Setze(const TAufnahme::TGeraet& g, std::vector<TKabel*>&& ports) noexcept {
     TKomponente& k = *g.K;
     k.SetPos(g.X, g.Y);
     k.SetIP(g.IP);
@@ -39,10 +51,6 @@ void Setze(const TAufnahme::TGeraet& g) {
     }
     if (auto* c = Als<TComputer>(&k))
         c->SetMailserver(g.Mailserver);
-    std::vector<TKabel*> ports;
-    ports.reserve(g.Ports.size());
-    for (const auto& kabel : g.Ports)
-        ports.push_back(kabel.get());
     k.SetPorts(std::move(ports));
 }
 
@@ -50,13 +58,27 @@ TAufnahme::TNetzteil Werte(const std::shared_ptr<TSubnet>& s) {
     return {s, s->GetRect(), s->GetNetzID(), s->GetMask()};
 }
 
-// The list becomes alle; what leaves it is marked removed, what is in it is not.
-template <class T> void SetzeListe(TListe<T>& liste, const std::vector<std::shared_ptr<T>>& alle) {
+// The list becomes alle (a copy made beforehand); what leaves it is marked removed, what is in
+// it is not.
+template <class T>
+void SetzeListe(TListe<T>& liste, std::vector<std::shared_ptr<T>>&& alle) noexcept {
     for (const auto& o : liste)
         o->SetEntfernt(true);
     for (const auto& o : alle)
         o->SetEntfernt(false);
-    liste.SetAlle(alle);
+    liste.SetAlle(std::move(alle));
+}
+
+template <class T> void Zaehle(const std::vector<T>& v, std::size_t& bytes) {
+    bytes += v.capacity() * sizeof(T);
+}
+
+// An object only the history holds; each once.
+template <class T>
+void ZaehleWeg(const std::shared_ptr<T>& o, std::size_t& bytes,
+               std::unordered_set<const void*>& gezaehlt) {
+    if (o && o->IstEntfernt() && gezaehlt.insert(o.get()).second)
+        bytes += sizeof(TRouter);
 }
 
 template <class E, class F>
@@ -118,24 +140,33 @@ TAufnahme TAufnahme::Jetzt(const TNetz& netz) const {
 }
 
 void TAufnahme::Setze(TNetz& netz) const {
+    // Every copy first: once something is put back, nothing may fail.
+    auto geraeteliste = Umfang & UGeraete ? Geraeteliste : decltype(Geraeteliste){};
+    auto kabelliste = Umfang & UKabel ? Kabelliste : decltype(Kabelliste){};
+    auto subnetzliste = Umfang & USubnetze ? Subnetzliste : decltype(Subnetzliste){};
+    const auto altKabel = Umfang & UKabel ? netz.Kabelliste.Alle() : decltype(Kabelliste){};
+    std::vector<std::vector<TKabel*>> ports;
+    ports.reserve(Geraete.size());
+    for (const auto& g : Geraete)
+        ports.push_back(Ports(g));
+
     if (Umfang & UGeraete)
-        SetzeListe(netz.Komponentenliste, Geraeteliste);
+        SetzeListe(netz.Komponentenliste, std::move(geraeteliste));
     if (Umfang & UKabel) {
-        const auto alt = netz.Kabelliste.Alle();
-        SetzeListe(netz.Kabelliste, Kabelliste);
+        SetzeListe(netz.Kabelliste, std::move(kabelliste));
         // As when deleted: a message that crossed a cable now gone is dropped at the next tick,
         // and the cable must not come back showing it.
-        for (const auto& k : alt)
+        for (const auto& k : altKabel)
             if (k->IstEntfernt())
                 k->SetAktiv(false);
     }
     if (Umfang & USubnetze)
-        SetzeListe(netz.Subnetzliste, Subnetzliste);
+        SetzeListe(netz.Subnetzliste, std::move(subnetzliste));
     if (Umfang & UAufgabe)
         netz.Aufgabe = Aufgabe;
     // Ports last: they name cables that only now are listed again.
-    for (const auto& g : Geraete)
-        verbundo::Setze(g);
+    for (std::size_t i = 0; i < Geraete.size(); ++i)
+        verbundo::Setze(Geraete[i], std::move(ports[i]));
     for (const auto& s : Subnetze) {
         s.S->SetRect(s.Rect);
         s.S->SetNetzID(s.NetzID);
@@ -159,6 +190,32 @@ void TAufnahme::Ergaenze(const TAufnahme& spaeter) {
     verbundo::Ergaenze(Geraete, spaeter.Geraete, [](const TGeraet& g) { return g.K; });
     verbundo::Ergaenze(Subnetze, spaeter.Subnetze, [](const TNetzteil& s) { return s.S; });
     verbundo::Ergaenze(Tabellen, spaeter.Tabellen, [](const TTabelle& t) { return t.K; });
+}
+
+void TAufnahme::Zaehle(std::size_t& bytes, std::unordered_set<const void*>& gezaehlt) const {
+    bytes += sizeof(TAufnahme);
+    verbundo::Zaehle(Geraeteliste, bytes);
+    verbundo::Zaehle(Kabelliste, bytes);
+    verbundo::Zaehle(Subnetzliste, bytes);
+    verbundo::Zaehle(Geraete, bytes);
+    verbundo::Zaehle(Subnetze, bytes);
+    verbundo::Zaehle(Tabellen, bytes);
+    for (const auto& g : Geraete) {
+        verbundo::Zaehle(g.Ports, bytes);
+        ZaehleWeg(g.K, bytes, gezaehlt);
+    }
+    for (const auto& k : Geraeteliste)
+        ZaehleWeg(k, bytes, gezaehlt);
+    for (const auto& k : Kabelliste)
+        ZaehleWeg(k, bytes, gezaehlt);
+    for (const auto& s : Subnetzliste)
+        ZaehleWeg(s, bytes, gezaehlt);
+    for (const auto& t : Tabellen) {
+        if (t.Stand.Routen && gezaehlt.insert(t.Stand.Routen.get()).second)
+            bytes += t.Stand.Routen->capacity() * sizeof(TRoute);
+        if (t.Stand.Index && gezaehlt.insert(t.Stand.Index.get()).second)
+            bytes += t.Stand.Index->Speicher();
+    }
 }
 
 bool TAufnahme::operator==(const TAufnahme& b) const {
@@ -186,11 +243,38 @@ bool TVerlauf::Beende(const TNetz& netz) {
         return false;
     Vor.clear();
     const unsigned long long alt = Aktuell;
+    Zurueck.push_back({std::move(vorher), alt, Zaehler + 1});
     Aktuell = ++Zaehler;
-    Zurueck.push_back({std::move(vorher), alt, Aktuell});
     if (Zurueck.size() > Tiefe)
         Zurueck.pop_front();
+    // Dropping the oldest steps frees what only they hold.
+    while (Zurueck.size() > 1 && Speicher(netz) > BudgetWert)
+        Zurueck.pop_front();
     return true;
+}
+
+std::size_t TVerlauf::Speicher(const TNetz& netz) const {
+    std::unordered_set<const void*> gezaehlt;
+    // The tables the network uses cost the history nothing.
+    for (const auto& k : netz.Komponentenliste)
+        if (const auto* s = Als<TSwitch>(k.get())) {
+            const auto stand = s->Routingtabelle.Stand();
+            gezaehlt.insert(stand.Routen.get());
+            gezaehlt.insert(stand.Index.get());
+        }
+    std::size_t bytes = 0;
+    for (const auto* schritte : {&Zurueck, &Vor})
+        for (const TSchritt& s : *schritte)
+            s.Teile.Zaehle(bytes, gezaehlt);
+    return bytes;
+}
+
+void TVerlauf::Aufgeben() noexcept {
+    Offen.clear();
+    Zurueck.clear();
+    Vor.clear();
+    // A state no save has seen.
+    Aktuell = ++Zaehler;
 }
 
 bool TVerlauf::Rueckgaengig(TNetz& netz) {

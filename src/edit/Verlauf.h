@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <deque>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 namespace verbundo {
@@ -37,6 +38,9 @@ public:
     void Ergaenze(const TAufnahme& spaeter);
     // Whether nothing differs.
     bool operator==(const TAufnahme& b) const;
+    // Adds to bytes what only this keeps alive, roughly: its records, and the tables and
+    // removed objects not counted yet (gezaehlt holds those, and what the network itself holds).
+    void Zaehle(std::size_t& bytes, std::unordered_set<const void*>& gezaehlt) const;
 
     struct TGeraet {
         std::shared_ptr<TKomponente> K;
@@ -74,8 +78,11 @@ private:
 // comparison with the number of the state last saved or opened.
 class TVerlauf {
 public:
-    // The oldest steps go beyond this many.
+    // The oldest steps go beyond this many, or beyond this many bytes kept for them alone
+    // (the newest step always stays).
     static constexpr std::size_t Tiefe = 200;
+    static constexpr std::size_t Budget = std::size_t{256} << 20;
+    explicit TVerlauf(std::size_t budget = Budget) : BudgetWert(budget) {}
 
     // A user action begins; vorher holds what it may change. Calls nest: an action begun
     // while another one runs becomes part of the outer one.
@@ -84,6 +91,12 @@ public:
     // redo steps. Returns whether a step was made.
     bool Beende(const TNetz& netz);
     bool Laeuft() const { return !Offen.empty(); }
+    // After a change that could not be recorded: no step is left to undo or redo across it,
+    // and the network counts as unsaved.
+    void Aufgeben() noexcept;
+    // The bytes the steps keep beyond the network itself, roughly.
+    std::size_t Speicher(const TNetz& netz) const;
+    std::size_t Schritte() const { return Zurueck.size(); }
 
     bool KannRueckgaengig() const { return !Zurueck.empty() && !Laeuft(); }
     bool KannWiederholen() const { return !Vor.empty() && !Laeuft(); }
@@ -104,6 +117,7 @@ private:
         unsigned long long Vorher, Nachher;
     };
 
+    std::size_t BudgetWert;
     std::vector<TAufnahme> Offen;
     std::deque<TSchritt> Zurueck, Vor;
     unsigned long long Aktuell = 0, Zaehler = 0, GespeichertBei = 0;

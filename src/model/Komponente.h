@@ -153,7 +153,15 @@ struct TRoute {
 // halfway) and goes back to the shared table when no route changed.
 class TRoutingList {
 public:
-    using TStand = std::shared_ptr<const std::vector<TRoute>>;
+    using TRouten = std::shared_ptr<const std::vector<TRoute>>;
+    // A table as it stood, with the index it was written with: put back, it is looked up as
+    // fast as before.
+    struct TStand {
+        TRouten Routen;
+        std::shared_ptr<const TRoutenIndex> Index;
+        int Knoten = -1;
+        bool operator==(const TStand&) const = default;
+    };
 
     void Leeren() {
         Routen = std::make_shared<std::vector<TRoute>>();
@@ -208,10 +216,11 @@ public:
     }
 
     // The table as it stands, to be put back later with SetStand.
-    TStand Stand() const { return Routen; }
-    void SetStand(TStand stand) {
-        Routen = std::const_pointer_cast<std::vector<TRoute>>(std::move(stand));
-        Index.reset();
+    TStand Stand() const { return {Routen, Index, IndexKnoten}; }
+    void SetStand(TStand stand) noexcept {
+        Routen = std::const_pointer_cast<std::vector<TRoute>>(std::move(stand.Routen));
+        Index = std::move(stand.Index);
+        IndexKnoten = stand.Knoten;
     }
 
 private:
@@ -223,7 +232,7 @@ private:
     }
 
     std::shared_ptr<std::vector<TRoute>> Routen = std::make_shared<std::vector<TRoute>>();
-    TStand Vorlage; // the shared table a recomputation started from
+    TRouten Vorlage; // the shared table a recomputation started from
     bool Geaendert = false;
     std::shared_ptr<const TRoutenIndex> Index;
     int IndexKnoten = -1;

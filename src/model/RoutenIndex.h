@@ -20,6 +20,13 @@ public:
 
     // The position in the table of node's switch of the last route for adresse; -1 for none.
     long long Position(TAdresse adresse, int knoten) const;
+    // The bytes it holds.
+    std::size_t Speicher() const {
+        return sizeof(*this) + Gebiet.capacity() * sizeof(int) +
+               Eintraege.capacity() * sizeof(TEintrag) + EigeneAnfang.capacity() * sizeof(int) +
+               EigeneRaenge.capacity() * sizeof(std::uint32_t) +
+               Plaetze.capacity() * sizeof(TPlatz);
+    }
 
 private:
     struct TEintrag {

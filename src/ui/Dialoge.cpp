@@ -15,14 +15,10 @@ namespace verbundo {
 
 namespace {
 
-// Each box runs its own event loop with exec(): the timer keeps firing, so the picture stays
-// live while the box is open.
-void Box(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text) {
-    QString zeilen = text;
-    zeilen.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    zeilen.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(icon, caption, zeilen, QMessageBox::Ok, owner);
-    box.exec();
+QString Zeilen(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
 }
 
 // Icons and types by name and kind only. Guessing from the contents reads the file, and
@@ -54,32 +50,85 @@ private:
     QMimeDatabase Datenbank;
 };
 
-// Both file dialogs; the icon provider outlives the dialog that uses it.
-struct TDateidialog {
-    TNamenssymbole Symbole;
-    QFileDialog Dialog;
-    TDateidialog(QWidget* owner, const QString& ordner, const QString& filter)
-        : Dialog(owner, QString(), ordner, filter) {
-        Dialog.setIconProvider(&Symbole);
-    }
-};
+// One for every file dialog, for the program's whole run: a dialog's model may still ask it
+// while the dialog is being destroyed.
+TNamenssymbole& Symbole() {
+    static auto* symbole = new TNamenssymbole;
+    return *symbole;
+}
 
 } // namespace
 
+void RichteBoxEin(QMessageBox& box, bool fehler, const QString& text) {
+    box.setIcon(fehler ? QMessageBox::Critical : QMessageBox::Information);
+    box.setWindowTitle(fehler ? QStringLiteral("Verbundo") : QStringLiteral("Information"));
+    box.setText(Zeilen(text));
+    box.setStandardButtons(QMessageBox::Ok);
+}
+
+void RichteEingabeEin(QInputDialog& dialog, const QString& caption, const QString& prompt,
+                      const QString& vorgabe) {
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(vorgabe);
+}
+
+void RichteTextfeldEin(QInputDialog& dialog, const QString& caption, const QString& prompt,
+                       const QString& vorgabe) {
+    RichteEingabeEin(dialog, caption, prompt, vorgabe);
+    dialog.setOption(QInputDialog::UsePlainTextEditForTextInput);
+    dialog.resize(480, 320);
+}
+
+void RichteAuswahlEin(QInputDialog& dialog, const QString& caption, const QString& prompt,
+                      const QStringList& optionen) {
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setComboBoxItems(optionen);
+    dialog.setComboBoxEditable(false);
+}
+
+QList<QAbstractButton*> RichteFrageEin(QMessageBox& box, const QString& text,
+                                       const QStringList& knoepfe) {
+    QList<QAbstractButton*> liste;
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(QStringLiteral("Verbundo"));
+    box.setText(text);
+    QAbstractButton* erster = nullptr;
+    for (qsizetype i = 0; i < knoepfe.size(); ++i) {
+        const bool letzter = i + 1 == knoepfe.size();
+        QAbstractButton* b = box.addButton(knoepfe[i], letzter  ? QMessageBox::RejectRole
+                                                       : i == 0 ? QMessageBox::AcceptRole
+                                                                : QMessageBox::DestructiveRole);
+        liste << b;
+        if (i == 0)
+            erster = b;
+        // Closing the box, or Escape, chooses the last.
+        if (letzter)
+            box.setEscapeButton(b);
+    }
+    box.setDefaultButton(qobject_cast<QPushButton*>(erster));
+    return liste;
+}
+
+// Each box runs its own event loop with exec(): the timer keeps firing, so the picture stays
+// live while the box is open.
 void TQtDialoge::Information(QWidget* owner, const QString& text) {
-    Box(owner, QMessageBox::Information, QStringLiteral("Information"), text);
+    QMessageBox box(owner);
+    RichteBoxEin(box, false, text);
+    box.exec();
 }
 
 void TQtDialoge::Fehler(QWidget* owner, const QString& text) {
-    Box(owner, QMessageBox::Critical, QStringLiteral("Verbundo"), text);
+    QMessageBox box(owner);
+    RichteBoxEin(box, true, text);
+    box.exec();
 }
 
 QString TQtDialoge::Eingabe(QWidget* owner, const QString& caption, const QString& prompt,
                             const QString& vorgabe) {
     QInputDialog dialog(owner);
-    dialog.setWindowTitle(caption);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(vorgabe);
+    RichteEingabeEin(dialog, caption, prompt, vorgabe);
     // Cancelling answers with the default, so callers cannot tell it from a confirm.
     if (dialog.exec() != QDialog::Accepted)
         return vorgabe;
@@ -89,11 +138,7 @@ QString TQtDialoge::Eingabe(QWidget* owner, const QString& caption, const QStrin
 QString TQtDialoge::Textfeld(QWidget* owner, const QString& caption, const QString& prompt,
                              const QString& vorgabe) {
     QInputDialog dialog(owner);
-    dialog.setWindowTitle(caption);
-    dialog.setLabelText(prompt);
-    dialog.setOption(QInputDialog::UsePlainTextEditForTextInput);
-    dialog.setTextValue(vorgabe);
-    dialog.resize(480, 320);
+    RichteTextfeldEin(dialog, caption, prompt, vorgabe);
     if (dialog.exec() != QDialog::Accepted)
         return vorgabe;
     return dialog.textValue();
@@ -102,22 +147,28 @@ QString TQtDialoge::Textfeld(QWidget* owner, const QString& caption, const QStri
 int TQtDialoge::Auswahl(QWidget* owner, const QString& caption, const QString& prompt,
                         const QStringList& optionen) {
     QInputDialog dialog(owner);
-    dialog.setWindowTitle(caption);
-    dialog.setLabelText(prompt);
-    dialog.setComboBoxItems(optionen);
-    dialog.setComboBoxEditable(false);
+    RichteAuswahlEin(dialog, caption, prompt, optionen);
     if (dialog.exec() != QDialog::Accepted)
         return -1;
     return static_cast<int>(optionen.indexOf(dialog.textValue()));
 }
 
-QString TQtDialoge::Oeffnen(QWidget* owner, const QString& filter) {
-    TDateidialog d(owner, LetzterOrdner, filter);
-    QFileDialog& dialog = d.Dialog;
+void TQtDialoge::RichteOeffnenEin(QFileDialog& dialog, const QString& filter) const {
+    dialog.setIconProvider(&Symbole());
+    if (!LetzterOrdner.isEmpty())
+        dialog.setDirectory(LetzterOrdner);
+    dialog.setNameFilters(filter.split(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    // Only now, before the dialog runs: once its name field has the focus, the proposal would
+    // no longer reach the field.
     if (!LetzteDatei.isEmpty())
         dialog.selectFile(LetzteDatei);
+}
+
+QString TQtDialoge::Oeffnen(QWidget* owner, const QString& filter) {
+    QFileDialog dialog(owner);
+    RichteOeffnenEin(dialog, filter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     LetzteDatei = dialog.selectedFiles().constFirst();
@@ -125,10 +176,12 @@ QString TQtDialoge::Oeffnen(QWidget* owner, const QString& filter) {
     return LetzteDatei;
 }
 
-QString TQtDialoge::Speichern(QWidget* owner, const QString& vorschlag, const QString& filter,
-                              const QString& endung) {
-    TDateidialog d(owner, LetzterOrdner, filter);
-    QFileDialog& dialog = d.Dialog;
+void TQtDialoge::RichteSpeichernEin(QFileDialog& dialog, const QString& vorschlag,
+                                    const QString& filter, const QString& endung) const {
+    dialog.setIconProvider(&Symbole());
+    if (!LetzterOrdner.isEmpty())
+        dialog.setDirectory(LetzterOrdner);
+    dialog.setNameFilters(filter.split(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(endung);
@@ -142,9 +195,15 @@ QString TQtDialoge::Speichern(QWidget* owner, const QString& vorschlag, const QS
         folge(dialog.selectedNameFilter());
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, folge);
     }
-    // Replacing an existing file is not asked about.
+    // The editor asks itself before it replaces another file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(vorschlag);
+}
+
+QString TQtDialoge::Speichern(QWidget* owner, const QString& vorschlag, const QString& filter,
+                              const QString& endung) {
+    QFileDialog dialog(owner);
+    RichteSpeichernEin(dialog, vorschlag, filter, endung);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString pfad = dialog.selectedFiles().constFirst();
@@ -158,19 +217,8 @@ bool TQtDialoge::Drucken(QWidget* owner, QPrinter& drucker) {
 }
 
 int TQtDialoge::Frage(QWidget* owner, const QString& text, const QStringList& knoepfe) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Verbundo"), text, QMessageBox::NoButton,
-                    owner);
-    QList<QAbstractButton*> liste;
-    for (qsizetype i = 0; i < knoepfe.size(); ++i) {
-        const bool letzter = i + 1 == knoepfe.size();
-        liste << box.addButton(knoepfe[i], letzter  ? QMessageBox::RejectRole
-                                           : i == 0 ? QMessageBox::AcceptRole
-                                                    : QMessageBox::DestructiveRole);
-    }
-    if (!liste.isEmpty()) {
-        box.setDefaultButton(qobject_cast<QPushButton*>(liste.front()));
-        box.setEscapeButton(liste.back());
-    }
+    QMessageBox box(owner);
+    const QList<QAbstractButton*> liste = RichteFrageEin(box, text, knoepfe);
     box.exec();
     const qsizetype i = liste.indexOf(box.clickedButton());
     return static_cast<int>(i < 0 ? knoepfe.size() - 1 : i);

@@ -6,7 +6,11 @@
 
 #include <functional>
 
+class QAbstractButton;
+class QFileDialog;
+class QInputDialog;
 class QMenu;
+class QMessageBox;
 class QPrinter;
 class QWidget;
 
@@ -54,6 +58,20 @@ public:
     virtual int Auswahl(QWidget*, const QString&, const QString&, const QStringList&) { return -1; }
 };
 
+// How each real dialog is set up before it runs, apart from running it: tests check the set-up
+// on dialogs that never run.
+void RichteBoxEin(QMessageBox& box, bool fehler, const QString& text);
+void RichteEingabeEin(QInputDialog& dialog, const QString& caption, const QString& prompt,
+                      const QString& vorgabe);
+// A text of several lines; a choice from the options, none editable.
+void RichteTextfeldEin(QInputDialog& dialog, const QString& caption, const QString& prompt,
+                       const QString& vorgabe);
+void RichteAuswahlEin(QInputDialog& dialog, const QString& caption, const QString& prompt,
+                      const QStringList& optionen);
+// Returns the buttons in the order given.
+QList<QAbstractButton*> RichteFrageEin(QMessageBox& box, const QString& text,
+                                       const QStringList& knoepfe);
+
 // The real dialogs: QMessageBox, QInputDialog, QFileDialog, each with exec().
 class TQtDialoge : public TDialoge {
 public:
@@ -73,6 +91,12 @@ public:
                      const QString& vorgabe) override;
     int Auswahl(QWidget* owner, const QString& caption, const QString& prompt,
                 const QStringList& optionen) override;
+
+    // The file dialogs as they open: the open dialog proposes the file last chosen in it, both
+    // start in the folder last chosen. Each takes the dialog's icon provider along.
+    void RichteOeffnenEin(QFileDialog& dialog, const QString& filter) const;
+    void RichteSpeichernEin(QFileDialog& dialog, const QString& vorschlag, const QString& filter,
+                            const QString& endung) const;
 
 private:
     QString LetzterOrdner;

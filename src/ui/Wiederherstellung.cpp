@@ -76,7 +76,7 @@ void TWiederherstellung::Entferne() {
     }
 }
 
-QString TWiederherstellung::Verwaist(std::string& inhalt) {
+QString TWiederherstellung::Verwaist() {
     AngebotSchloss.reset();
     Angeboten.clear();
     const QFileInfoList dateien = QDir(Ordner).entryInfoList({Muster}, QDir::Files, QDir::Time);
@@ -87,10 +87,6 @@ QString TWiederherstellung::Verwaist(std::string& inhalt) {
         auto schloss = Sperre(datei);
         if (!schloss)
             continue; // its program still runs
-        QFile f(datei);
-        if (!f.open(QIODevice::ReadOnly))
-            continue;
-        inhalt = f.readAll().toStdString();
         AngebotSchloss = std::move(schloss);
         Angeboten = datei;
         return datei;

@@ -28,9 +28,9 @@ public:
     // Removes this program's file and the one taken over, if any.
     void Entferne();
 
-    // The newest file left behind by a program that no longer runs, locked for this one, with
-    // its contents; empty when there is none (or none can be read).
-    QString Verwaist(std::string& inhalt);
+    // The newest file left behind by a program that no longer runs, locked for this one; empty
+    // when there is none. It is not read here: whoever reads it reads it as a network file.
+    QString Verwaist();
     // The file offered is now this program's: it goes with the next write or Entferne.
     void Uebernimm();
     // Removes the file offered.

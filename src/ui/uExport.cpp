@@ -30,7 +30,7 @@ void TForm1::BildExportieren() {
     const QString pfad = Dialoge.Speichern(
         this, vorschlag,
         QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf)"), QString());
-    if (pfad.isEmpty())
+    if (pfad.isEmpty() || !Editor().DarfErsetzen(pfad.toStdString()))
         return;
     Editor().Sicher([&] {
         const auto format = BildformatVon(pfad);
@@ -49,7 +49,9 @@ void TForm1::Drucken() {
     drucker.setPageOrientation(groesse.width() > groesse.height() ? QPageLayout::Landscape
                                                                   : QPageLayout::Portrait);
     const QString name = Datei(Editor()).fileName();
-    drucker.setDocName(name);
+    // The print dialog makes its proposal for printing to a file from this name, "klasse.pdf"
+    // from "klasse.nz": just where "Bild exportieren" may have put the picture a moment ago.
+    drucker.setDocName(QStringLiteral("Ausdruck von ") + name);
     if (!Dialoge.Drucken(this, drucker))
         return;
     const QString kopf = name + QStringLiteral("  –  ") +

@@ -112,6 +112,12 @@ public:
                                      QStringLiteral("Abbrechen")});
         return a == 0 ? TAntwort::Speichern : a == 1 ? TAntwort::Verwerfen : TAntwort::Abbrechen;
     }
+    int Frage(const std::string& text, const std::vector<std::string>& knoepfe) override {
+        QStringList namen;
+        for (const std::string& k : knoepfe)
+            namen << Q(k);
+        return Dialoge.Frage(&Form, Q(text), namen);
+    }
 
 private:
     // "Alle Dateien" must show files without a dot too, which "*.*" does not outside Windows.

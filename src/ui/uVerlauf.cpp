@@ -6,8 +6,12 @@
 #include "ui/Wiederherstellung.h"
 #include "ui/uHaupt.h"
 
+#include "files/Sicherung.h"
+#include "model/Fehler.h"
+
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -123,18 +127,36 @@ void TForm1::Sichere() {
 
 void TForm1::StarteWiederherstellung() {
     Sicherung = std::make_unique<TWiederherstellung>(TWiederherstellung::StandardOrdner());
-    std::string inhalt;
-    while (!Sicherung->Verwaist(inhalt).isEmpty()) {
+    for (QString datei; !(datei = Sicherung->Verwaist()).isEmpty();) {
         const int a = Dialoge.Frage(
             this,
             QStringLiteral("Verbundo wurde beim letzten Mal nicht ordnungsgemäß beendet. "
                            "Die ungespeicherte Arbeit wiederherstellen?"),
             {QStringLiteral("Wiederherstellen"), QStringLiteral("Verwerfen"),
              QStringLiteral("Später")});
-        if (a == 0 && Editor().Wiederherstellen(inhalt)) {
-            Sicherung->Uebernimm();
-            ZeichneNetz();
-            break;
+        if (a == 0) {
+            std::string fehler;
+            try {
+                Editor().Wiederherstellen(OeffneSicherung(datei.toStdString()));
+            } catch (const std::exception& e) {
+                fehler = Fehlertext(e);
+            }
+            if (fehler.empty()) {
+                Sicherung->Uebernimm();
+                ZeichneNetz();
+                break;
+            }
+            // Offered again at every start, a copy that cannot be read would stand in the way
+            // for good: it is named, and may go.
+            const int b = Dialoge.Frage(
+                this,
+                QStringLiteral("Die Wiederherstellungsdatei „%1“ kann nicht gelesen werden:\n%2")
+                    .arg(QDir::toNativeSeparators(datei), QString::fromStdString(fehler)),
+                {QStringLiteral("Verwerfen"), QStringLiteral("Behalten")});
+            if (b != 0)
+                break; // kept for the next start
+            Sicherung->Verwirf();
+            continue;
         }
         if (a != 1)
             break; // kept for the next start

@@ -254,17 +254,29 @@ public:
     std::string OeffnenWahl() override { return std::exchange(Datei, {}); }
     std::string SpeichernWahl(const std::string& vorschlag) override {
         Schreib("speichern unter? " + Sichtbar(vorschlag));
-        return std::exchange(Datei, {});
+        return std::exchange(Ziel, {});
     }
     TAntwort Speicherfrage(const std::string& text) override {
         Schreib("speicherfrage: " + text);
         return std::exchange(Speicherantwort, TAntwort::Abbrechen);
     }
+    int Frage(const std::string& text, const std::vector<std::string>& knoepfe) override {
+        std::string zeile = "box: " + Sichtbar(text) + " |";
+        for (const std::string& k : knoepfe)
+            zeile += " [" + k + "]";
+        Schreib(zeile);
+        // Unless answered beforehand, the box is closed: the last button.
+        const int k = std::exchange(Knopf, -1);
+        return k < 0 ? static_cast<int>(knoepfe.size()) - 1 : k;
+    }
     void Schreibe(const std::string& pfad, const std::string& inhalt) override {
         if (AblageVoll)
             throw EFehler("Stream write error");
         Schreib("geschrieben: " + Sichtbar(pfad) + "," + Worte(inhalt.size(), "Bytes"));
-        std::ofstream(Temp + fs::path(pfad).filename().string(), std::ios::binary) << inhalt;
+        // Never beside the tests: a name elsewhere lands in the case's folder.
+        std::ofstream(pfad.starts_with(Temp) ? pfad : Temp + fs::path(pfad).filename().string(),
+                      std::ios::binary)
+            << inhalt;
     }
 
     // Runs the case's commands and returns its transcript made anew.
@@ -326,6 +338,10 @@ private:
         if (!fs::exists(Daten + wort) && !wort.starts_with("fehlt"))
             throw EKaputt("keine Datei " + wort);
         return Daten + wort;
+    }
+    // Where the save dialog's answer puts a file: a name goes into the case's folder.
+    std::string Speicherziel(const std::string& name) const {
+        return name.empty() || name == "-" ? "" : name.starts_with('/') ? name : Temp + name;
     }
     std::string Geraet(const TKomponente* k) const {
         const int i = E.Netz().Komponentenliste.IndexVon(k);
@@ -511,8 +527,7 @@ private:
             Schreib("datei " + Sichtbar(E.Dateiname()) + " | werkzeug " +
                     Werkzeugnamen[static_cast<int>(E.Werkzeug())] + " | " + Zustand({true, false}));
         } else if (befehl == "speichere") {
-            const std::string name = rest();
-            Datei = name == "-" ? "" : name;
+            Ziel = Speicherziel(rest());
             E.Speichern();
         } else if (befehl == "duenn") {
             // A file of the given start and then NUL bytes up to that many MiB, taking no room
@@ -641,7 +656,10 @@ private:
             const char* const antworten[] = {"speichern", "verwerfen", "abbrechen"};
             w >> wort;
             Speicherantwort = static_cast<TAntwort>(Nummer(antworten, wort));
-            Datei = rest();
+            Ziel = Speicherziel(rest());
+        } else if (befehl == "knopf") {
+            // The button the next question box is answered with, counted from 0.
+            Knopf = zahl();
         } else if (befehl == "beenden") {
             Schreib(E.DarfVerwerfen() ? "beendet" : "bleibt offen");
         } else if (befehl == "schlicht") {
@@ -681,10 +699,12 @@ private:
         Antworten.pop_front();
         return a == "\"\"" ? "" : a;
     }
-    std::string Datei;     // for the next file dialog; empty: cancelled
+    std::string Datei;     // for the next open dialog; empty: cancelled
+    std::string Ziel;      // for the next save dialog; empty: cancelled
     std::string ImHinweis; // a command run while the next information box is open
     bool AblageVoll = false;
     TAntwort Speicherantwort = TAntwort::Abbrechen;
+    int Knopf = -1; // for the next question box; -1: closed
     int Takt = 0;
     unsigned long long Gelesen = 0; // log events already shown
 };

@@ -1,6 +1,7 @@
 // Running out of memory while loading changes nothing, and the command-line tool goes on with
 // the next file.
 
+#include "../edit/Still.h"
 #include "diag/RoutingAnzeige.h"
 #include "files/NetzDatei.h"
 #include "sim/Netz.h"
@@ -90,6 +91,44 @@ TEST(Laden, RunningOutOfMemoryAnywhereInALoadChangesNothing) {
                 break;
             }
         }
+    }
+}
+
+// Out of memory anywhere in an editing step, the history's own bookkeeping included: the error
+// is shown, nothing escapes, and the history never undoes across a change it did not record.
+TEST(Verlauf, SpeichermangelImSchrittLaesstKeineHalbeGeschichte) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "failures are injected only with the plain allocator";
+#endif
+    for (long n = 0;; ++n) {
+        test::TStill s;
+        s.Klick(TWerkzeug::Computer, 100, 100);
+        s.Klick(TWerkzeug::Switch, 300, 100);
+        s.E.SetWerkzeug(TWerkzeug::Netzwerkkabel);
+        Verbleibend = n;
+        EXPECT_NO_THROW({
+            s.E.Druecke(TTaste::Links, 100, 100);
+            s.E.Lasse(TTaste::Links, 300, 100);
+        });
+        Verbleibend = -1;
+        if (s.Fehlermeldungen.empty()) {
+            EXPECT_GT(n, 10) << "the allocations were not counted";
+            break;
+        }
+        EXPECT_EQ(s.Fehlermeldungen.size(), 1u) << n;
+        const auto& netz = s.E.Netz();
+        if (netz.Kabelliste.Count() == 1) {
+            // Made: either it can be undone, or nothing can.
+            if (s.E.Rueckgaengig())
+                EXPECT_EQ(netz.Kabelliste.Count(), 0) << n;
+        } else {
+            // Not made: the steps before are still there.
+            EXPECT_TRUE(s.E.Rueckgaengig()) << n;
+            EXPECT_EQ(netz.Komponentenliste.Count(), 1) << n;
+        }
+        EXPECT_FALSE(s.E.Netz().Kabelliste.Count() == 1 && s.E.KannRueckgaengig() &&
+                     netz.Komponentenliste.Count() < 2)
+            << n;
     }
 }
 

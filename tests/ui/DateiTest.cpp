@@ -42,6 +42,7 @@ TEST(Datei, SpeichernErsetztDieDateiNurGanz) {
     TFenster f;
     auto speichere = [&](const QString& name) {
         f.Dialoge.SpeichernAntworten = {ordner.filePath(name)};
+        f.Dialoge.FrageAntworten = {0}; // "Ersetzen", when asked
         f.Teil<QToolButton>("ToolButton6")->click();
     };
     f.Dialoge.OeffnenAntworten = {VERBUNDO_TESTDATA "/beispiel.nz"};
@@ -66,11 +67,15 @@ TEST(Datei, SpeichernErsetztDieDateiNurGanz) {
               (std::vector<QString>{"Stream write error",
                                     "Cannot create file " + QDir::toNativeSeparators(
                                                                 ordner.filePath("fehlt/neu.nz"))}));
-    // Without the limit the same save succeeds; the proposal stays the file last opened.
+    // Without the limit the same save succeeds; until then the file opened stays the current
+    // one, and another file is replaced only after the question.
     speichere("netz.nz");
     EXPECT_EQ(Inhalt(ordner.filePath("netz.nz")), beispiel);
     EXPECT_EQ(f.Dialoge.SpeichernVorschlaege.back(), VERBUNDO_TESTDATA "/beispiel.nz");
     EXPECT_EQ(f.Dialoge.Fehlermeldungen.size(), 2u);
+    EXPECT_EQ(f.Dialoge.Fragen.back(),
+              "„netz.nz“ ist schon vorhanden. Ersetzen? | Ersetzen/Abbrechen");
+    EXPECT_EQ(f->windowTitle(), "netz.nz – Verbundo");
 }
 
 } // namespace

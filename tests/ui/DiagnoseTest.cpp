@@ -6,7 +6,6 @@
 #include "diag/RoutingAnzeige.h"
 #include "ui/Starter.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +58,9 @@ TEST(Diagnose, PruefungUndRoutinganzeigeZeigenWasDerKernSagt) {
 // The trace button, started for real: a stand-in terminal first on PATH runs what it is
 // given, and a stand-in traceroute writes down the words it got. No shell may parse them.
 TEST(Diagnose, TraceWoerterKommenWoertlichBeimProgrammAn) {
-    QTemporaryDir ordner;
+    // Beside the test program: a temporary folder may not allow programs to run.
+    QTemporaryDir ordner(QCoreApplication::applicationDirPath() + "/stellvertreter-XXXXXX");
+    ASSERT_TRUE(ordner.isValid());
     const QString protokoll = ordner.filePath("argv"), falle = ordner.filePath("falle");
     const auto skript = [&](const char* name, const QByteArray& text) {
         QFile f(ordner.filePath(name));
@@ -70,9 +71,8 @@ TEST(Diagnose, TraceWoerterKommenWoertlichBeimProgrammAn) {
     // NUL-separated, and renamed into place only when complete.
     skript("traceroute", "printf '%s\\0' \"$@\" > \"$0.teil\" && mv \"$0.teil\" \"" +
                              protokoll.toLocal8Bit() + "\"\n");
-    const QByteArray pfad = qgetenv("PATH"), shell = qgetenv("SHELL");
-    qputenv("PATH", ordner.path().toLocal8Bit() + ':' + pfad);
-    qputenv("SHELL", "/bin/true"); // the console's shell afterwards ends at once
+    const TUmgebung pfad("PATH", ordner.path().toLocal8Bit() + ':' + qgetenv("PATH"));
+    const TUmgebung shell("SHELL", "/bin/true"); // the console's shell afterwards ends at once
     TBilder bilder = TestBilder();
     TSkriptDialoge dialoge;
     TQtStarter starter;
@@ -81,11 +81,7 @@ TEST(Diagnose, TraceWoerterKommenWoertlichBeimProgrammAn) {
         " 10.0.0.1 ; >" + falle + " && $(>" + falle + ") `>" + falle + "` |x 'a b' \"c\" $HOME * ";
     form.findChild<QLineEdit*>("Edit1")->setText(eingabe);
     QTest::mouseClick(form.findChild<QPushButton*>("Tracert"), Qt::LeftButton);
-    const QDeadlineTimer frist(20000);
-    while (!QFile::exists(protokoll) && !frist.hasExpired())
-        QTest::qWait(20);
-    qputenv("PATH", pfad);
-    qputenv("SHELL", shell);
+    QTest::qWaitFor([&] { return QFile::exists(protokoll); }, 20000);
     QFile datei(protokoll);
     ASSERT_TRUE(datei.open(QIODevice::ReadOnly)) << "the stand-ins were not started";
     QList<QByteArray> argv = datei.readAll().split('\0');

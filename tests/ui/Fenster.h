@@ -9,8 +9,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
+#include <QDialog>
 #include <QMenu>
+#include <QPointer>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTest>
@@ -126,31 +128,75 @@ template <class D> struct TFensterMit {
 using TFenster = TFensterMit<TSkriptDialoge>;
 using TEchtesFenster = TFensterMit<TQtDialoge>;
 
-// Hands the modal widget of type T to handle, which closes it. Another modal widget, or none
-// within ten seconds, is a failure and is closed, so a wrong dialog cannot hang the run.
+// Hands the modal widget of type T to handle, which closes it. Another modal widget, none
+// within twenty seconds, or one still open two seconds after handle returned is a failure,
+// and the widget is closed here: a wrong expectation fails fast and by name, never hangs.
 template <class T> void WennOffen(std::function<void(T*)> handle) {
-    auto* uhr = new QElapsedTimer;
-    uhr->start();
     auto* warte = new QTimer;
+    struct TStand {
+        QDeadlineTimer Frist{20000};
+        bool Uebergeben = false;
+        QPointer<QWidget> Offen;
+    };
+    auto stand = std::make_shared<TStand>();
+    const auto ende = [warte] {
+        warte->stop();
+        warte->deleteLater();
+    };
     QObject::connect(warte, &QTimer::timeout, [=] {
-        if (QWidget* offen = QApplication::activeModalWidget()) {
-            warte->stop();
-            if (T* erwartet = qobject_cast<T*>(offen)) {
-                handle(erwartet);
-            } else {
-                ADD_FAILURE() << "unexpected dialog " << offen->metaObject()->className();
-                offen->close();
+        if (!stand->Uebergeben) {
+            QWidget* offen = QApplication::activeModalWidget();
+            if (!offen) {
+                if (stand->Frist.hasExpired()) {
+                    ADD_FAILURE() << "no dialog opened";
+                    ende();
+                }
+                return;
             }
-        } else if (uhr->elapsed() > 10000) {
-            warte->stop();
-            ADD_FAILURE() << "no dialog opened";
-        }
-        if (!warte->isActive()) {
-            warte->deleteLater();
-            delete uhr;
+            stand->Uebergeben = true;
+            stand->Offen = offen;
+            warte->stop(); // handle may wait in an event loop of its own
+            if (T* erwartet = qobject_cast<T*>(offen))
+                handle(erwartet);
+            else
+                ADD_FAILURE() << "unexpected dialog " << offen->metaObject()->className();
+            stand->Frist.setRemainingTime(2000);
+            warte->start();
+        } else if (!stand->Offen || !stand->Offen->isVisible()) {
+            ende();
+        } else if (stand->Frist.hasExpired()) {
+            ADD_FAILURE() << "the dialog " << stand->Offen->metaObject()->className()
+                          << " was not closed";
+            if (auto* dialog = qobject_cast<QDialog*>(stand->Offen.data()))
+                dialog->reject();
+            else
+                stand->Offen->close();
+            ende();
         }
     });
     warte->start(10);
 }
+
+// Sets an environment variable (none: unsets it) for its lifetime, however the test ends.
+class TUmgebung {
+public:
+    TUmgebung(const char* name, const QByteArray& wert)
+        : Name(name), Hatte(qEnvironmentVariableIsSet(name)), Alt(qgetenv(name)) {
+        qputenv(name, wert);
+    }
+    ~TUmgebung() {
+        if (Hatte)
+            qputenv(Name, Alt);
+        else
+            qunsetenv(Name);
+    }
+    TUmgebung(const TUmgebung&) = delete;
+    TUmgebung& operator=(const TUmgebung&) = delete;
+
+private:
+    const char* Name;
+    bool Hatte;
+    QByteArray Alt;
+};
 
 } // namespace verbundo::test

@@ -119,7 +119,7 @@ TEST_F(Fenster, ZoomGeschwindigkeitUndBildlaufInDerAnsicht) {
 }
 
 // An idle window leaves an unchanged picture alone; a message is drawn at every tick and once
-// more when it has gone.
+// more when it has gone. Counted in the window's own ticks, whatever the machine's speed.
 TEST_F(Fenster, NurEinVeraendertesBildWirdNeuGemalt) {
     struct TZaehler : QObject {
         int Gemalt = 0;
@@ -131,19 +131,29 @@ TEST_F(Fenster, NurEinVeraendertesBildWirdNeuGemalt) {
     TNetz& n = F.E().NetzZumAendern();
     auto* a = n.Neu<TComputer>(100, 100);
     n.Verbinde(a, n.Neu<TComputer>(300, 100));
-    F.Teil<QTimer>("Timer1")->start(5);
-    QTest::qWait(500);
+    auto* timer = F.Teil<QTimer>("Timer1");
+    // Queued after the tick the timer queues, so it counts ticks that have run.
+    int takte = 0;
+    QObject::connect(
+        timer, &QTimer::timeout, F.Form.get(), [&] { ++takte; }, Qt::QueuedConnection);
+    const auto warte = [&](int mehr) {
+        const int ziel = takte + mehr;
+        return QTest::qWaitFor([&] { return takte >= ziel; }, 20000);
+    };
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(F.Form.get()));
+    timer->start(5);
+    ASSERT_TRUE(warte(3));
     F.Anzeige()->installEventFilter(&zaehler);
-    QTest::qWait(100);
+    ASSERT_TRUE(warte(5));
     EXPECT_EQ(zaehler.Gemalt, 0);
     n.Nachrichtenliste.Add(std::make_unique<TNachricht>(n.Komponentenliste.GetZeiger(0),
                                                         n.Komponentenliste.GetZeiger(1), "x"));
-    QTest::qWait(100);
-    EXPECT_EQ(F.Dialoge.Informationen.size(), 1u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !F.Dialoge.Informationen.empty(); }, 20000));
     const int gemalt = zaehler.Gemalt;
     EXPECT_GE(gemalt, 2);
-    QTest::qWait(100);
+    ASSERT_TRUE(warte(5));
     EXPECT_EQ(zaehler.Gemalt, gemalt);
+    EXPECT_EQ(F.Dialoge.Informationen.size(), 1u);
     EXPECT_EQ(Farbe(F->PufferBild(), 200, 100), 0u); // the cable, black again
 }
 
