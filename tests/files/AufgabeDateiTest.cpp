@@ -4,6 +4,7 @@
 #include "files/AufgabeDatei.h"
 #include "diag/Aufgabe.h"
 #include "files/Einstellungen.h"
+#include "files/Sicherung.h"
 #include "model/Fehler.h"
 #include "sim/Netz.h"
 
@@ -72,6 +73,10 @@ TEST(Aufgabenzeilen, JedePruefartUndJedesZeichenKommenZurueck) {
         EXPECT_EQ(p.Punkte, a->Pruefpunkte[i].Punkte);
     }
     EXPECT_EQ(NetzdateiText(zurueck), text);
+    // Unsaved work kept for a crash keeps its task.
+    const TSicherung sicherung = LiesSicherung(SicherungsText(netz, "aufgabe.nz"));
+    ASSERT_TRUE(sicherung.Netz.Aufgabe);
+    EXPECT_EQ(NetzdateiText(sicherung.Netz), text);
 
     TNetz schlicht;
     std::istringstream ein(text);
