@@ -139,37 +139,36 @@ private:
     void Einstellung(std::string zeile) {
         TLesestelle anfang = Ein.Hier();
         anfang.Spalte -= static_cast<long long>(zeile.size());
-        for (std::size_t da = Ein.Vorrat(1); da > 0 && zeile.size() < 100; da = Ein.Vorrat(1)) {
+        // A settings line that long is wrong anyway, and fails when it is applied.
+        BisZeilenende(zeile, MaxAufgabenzeile);
+        Einstellungen.emplace_back(std::move(zeile), anfang);
+        Ueberspringe();
+        Ueberspringe();
+    }
+
+    // Appends the rest of the line, up to its CR, to zeile while it stays within grenze
+    // characters; false when it would not (the rest is left unread).
+    bool BisZeilenende(std::string& zeile, std::size_t grenze) {
+        for (std::size_t da = Ein.Vorrat(1); da > 0; da = Ein.Vorrat(1)) {
             std::size_t i = 0;
-            while (i < da && Ein[i] != '\r')
+            while (i < da && Ein[i] != '\r' && zeile.size() + i < grenze)
                 ++i;
             zeile.append(Ein.Sicht(i));
             Ein.Weiter(i);
             if (i < da)
-                break;
+                return Ein[0] == '\r';
         }
-        Einstellungen.emplace_back(std::move(zeile), anfang);
-        Ueberspringe();
-        Ueberspringe();
+        return true;
     }
 
     // A task line to its CR; a line longer than any task needs is refused before it is read.
     void Aufgabenzeile(std::string zeile) {
         TLesestelle anfang = Ein.Hier();
         anfang.Spalte -= static_cast<long long>(zeile.size());
-        for (std::size_t da = Ein.Vorrat(1); da > 0; da = Ein.Vorrat(1)) {
-            std::size_t i = 0;
-            while (i < da && Ein[i] != '\r' && zeile.size() + i <= MaxAufgabenzeile)
-                ++i;
-            if (zeile.size() + i > MaxAufgabenzeile)
-                throw ELesefehler("Die Aufgabenzeile ist zu lang (der Aufgabentext hat höchstens " +
-                                      std::to_string(aufgabe::MaxZeichen) + " Zeichen).",
-                                  anfang);
-            zeile.append(Ein.Sicht(i));
-            Ein.Weiter(i);
-            if (i < da)
-                break;
-        }
+        if (!BisZeilenende(zeile, MaxAufgabenzeile))
+            throw ELesefehler("Die Aufgabenzeile ist zu lang (der Aufgabentext hat höchstens " +
+                                  std::to_string(aufgabe::MaxZeichen) + " Zeichen).",
+                              anfang);
         Aufgabe.emplace_back(std::move(zeile), anfang);
         Ueberspringe();
         Ueberspringe();
