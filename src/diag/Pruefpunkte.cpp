@@ -105,14 +105,11 @@ public:
         default:
             break;
         }
-        const bool wenig = e.Art == TEreignisArt::NichtZiel;
-        if (!Erster || (ErsterWenig && !wenig)) {
+        const auto wenig = [](const TEreignis& x) { return x.Art == TEreignisArt::NichtZiel; };
+        if (!Erster || (wenig(*Erster) && !wenig(e)))
             Erster = e;
-            ErsterWenig = wenig;
-        }
     }
     std::optional<TEreignis> Erster;
-    bool ErsterWenig = false;
 };
 
 // The log's line, worded for one message of a check.
@@ -157,10 +154,11 @@ TPruefung Erreicht(TNetz& netz, const std::string& name, TKomponente* a, TKompon
         k->SetAktiv(false);
     if (melder.Zustellungen > 0)
         return {true, {}};
-    if (!verlust.Erster)
-        return {false,
-                "Die Nachricht kam nach " + std::to_string(MaxTakte) + " Takten noch nicht an."};
-    return {false, Grund(*verlust.Erster)};
+    // Every message that does not arrive is dropped, and the drop is logged; the ticks run out
+    // only on a network beyond every limit.
+    return {false, verlust.Erster ? Grund(*verlust.Erster)
+                                  : "Die Nachricht kam nach " + std::to_string(MaxTakte) +
+                                        " Takten noch nicht an."};
 }
 
 TPruefung Adresse(const TPruefpunkt& p, const std::string& name, const TKomponente& k) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <utility>
 
 namespace verbundo {
 
@@ -63,11 +64,13 @@ void Einordnen(TAufgabe& a, const TKompList& liste, const std::shared_ptr<TKompo
 // Line breaks as the file keeps them; other control characters become blanks.
 std::string Bereinigt(const std::string& text) {
     std::string t;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+    bool nachCR = false;
+    for (const char z : text) {
+        const auto c = static_cast<unsigned char>(z);
+        // CR LF is one line break.
+        if (std::exchange(nachCR, c == '\r') && c == '\n')
             continue;
-        t += c == '\r' ? '\n' : (c < 0x20 && c != '\n' && c != '\t') || c == 0x7f ? ' ' : text[i];
+        t += c == '\r' ? '\n' : (c < 0x20 && c != '\n' && c != '\t') || c == 0x7f ? ' ' : z;
     }
     return t;
 }
