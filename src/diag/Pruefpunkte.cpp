@@ -118,8 +118,6 @@ std::string Grund(const TEreignis& e) {
     const std::string nummer = "Nachricht " + std::to_string(e.Nachricht);
     if (z.starts_with(nummer + " "))
         z.replace(0, nummer.size(), "Die Nachricht wurde");
-    else if (const auto p = z.find(" " + nummer + " "); p != std::string::npos)
-        z.replace(p + 1, nummer.size(), "die Nachricht");
     // The tables of a check are freshly computed: recomputing them changes nothing.
     const std::string frage = " Routingtabelle neu berechnen?";
     if (z.ends_with(frage))
@@ -163,7 +161,7 @@ TPruefung Erreicht(TNetz& netz, const std::string& name, TKomponente* a, TKompon
 
 TPruefung Adresse(const TPruefpunkt& p, const std::string& name, const TKomponente& k) {
     const auto* r = Als<TRouter>(&k);
-    const TAdresse ip = k.GetIP(), ip2 = r ? r->GetIP2() : 0;
+    const TAdresse ip = k.GetIP(), ip2 = r ? r->GetIP2() : ip;
     const bool erste = p.Welche != 2 && p.Netz.Enthaelt(ip);
     const bool zweite = r && p.Welche != 1 && p.Netz.Enthaelt(ip2);
     if (erste || zweite)

@@ -88,10 +88,8 @@ std::shared_ptr<TAufgabe> TAufgabenEditor::Kopie() const {
 
 bool TAufgabenEditor::Setze(std::shared_ptr<TAufgabe> neu) {
     E.Veraendert();
-    E.Beginne(UAufgabe);
-    E.NetzWert.Aufgabe = neu->Leer() ? nullptr : std::move(neu);
-    E.Beende();
-    return true;
+    return E.Schritt([&] { E.Beginne(UAufgabe); },
+                     [&] { E.NetzWert.Aufgabe = neu->Leer() ? nullptr : std::move(neu); });
 }
 
 bool TAufgabenEditor::SetzeText(const std::string& text) {

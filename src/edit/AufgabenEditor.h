@@ -66,6 +66,7 @@ public:
 
 private:
     std::string Hinweistext() const;
+    // One step of the history under the editor's guard; false when it failed.
     bool Setze(std::shared_ptr<TAufgabe> neu);
     std::shared_ptr<TAufgabe> Kopie() const;
     void Vervollstaendige();

@@ -129,6 +129,8 @@ TEST(Aufgabenzeilen, FalscheZeilenNennenIhrFeld) {
         {"#pkt ,    1,anzahl," + std::string(120, 'x'), 20,
          "'" + std::string(100, 'x') + "…' ist keine bekannte Angabe."},
         {"#pkt ,    1,verbunden,    0,    1,    3", 35, "Die Aufgabenzeile hat ein Feld zu viel."},
+        {"#pkt ,    1,anzahl,router,    1,    2", 33, "Die Aufgabenzeile hat ein Feld zu viel."},
+        {"#aufgx", 6, "Nach #aufg fehlt das Komma."},
         {"#pkt ,    1,anzahl,router,    0", 13,
          "Die Anzahl muss eine ganze Zahl von 1 bis 9999 sein."},
         {"#pkt ,    1,fehlerfrei,10.0.0.0/8,    1", 35, "Die Aufgabenzeile hat ein Feld zu viel."},
