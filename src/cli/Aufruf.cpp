@@ -18,10 +18,15 @@ const char* const Hilfe =
     "                          höchstens N Takte (Vorgabe 20) laufen lassen; --protokoll\n"
     "                          zeigt dazu jeden Schritt der Nachricht\n"
     "  ausgeben DATEI          Netzdatei so ausgeben, wie \"Speichern\" sie schreibt\n"
+    "  bewerten [--erklaeren] [--csv] AUFGABE DATEI...\n"
+    "                          jede DATEI nach den Prüfpunkten der Aufgabendatei AUFGABE\n"
+    "                          bewerten: Punkte je Datei, mit --erklaeren jeder Prüfpunkt\n"
+    "                          mit ja oder nein und Grund, mit --csv eine Tabelle\n"
     "  --help                  diese Hilfe\n"
     "\n"
     "Geräte- und Kabelnummern zählen ab 0 in der Reihenfolge der Netzdatei.\n"
-    "Rückgabe: 0 in Ordnung, 1 Fehler gefunden oder kein Ziel, 2 Datei- oder Aufruffehler.\n";
+    "Rückgabe: 0 in Ordnung, 1 Fehler gefunden, kein Ziel oder nicht alle Punkte,\n"
+    "2 Datei- oder Aufruffehler.\n";
 
 long long Zahl(const std::string& text, const std::string& was) {
     long long n = 0;
@@ -34,10 +39,12 @@ long long Zahl(const std::string& text, const std::string& was) {
 
 namespace {
 
-// How many positional arguments each subcommand takes; -1: one or more.
+// How many positional arguments each subcommand takes; -1: one or more, -2: two or more.
 int Stellen(const std::string& befehl) {
     if (befehl == "pruefen")
         return -1;
+    if (befehl == "bewerten")
+        return -2;
     if (befehl == "routen" || befehl == "ausgeben")
         return 1;
     if (befehl == "anzeige")
@@ -57,9 +64,12 @@ TAufruf LeseAufruf(const std::vector<std::string>& argumente) {
     const int stellen = Stellen(aufruf.Befehl);
     for (std::size_t i = 1; i < argumente.size(); ++i) {
         const std::string& a = argumente[i];
-        if ((a == "--erklaeren" && aufruf.Befehl == "pruefen") ||
-            (a == "--protokoll" && aufruf.Befehl == "senden")) {
-            (a == "--erklaeren" ? aufruf.Erklaeren : aufruf.Protokoll) = true;
+        const bool bewerten = aufruf.Befehl == "bewerten";
+        if ((a == "--erklaeren" && (aufruf.Befehl == "pruefen" || bewerten)) ||
+            (a == "--protokoll" && aufruf.Befehl == "senden") || (a == "--csv" && bewerten)) {
+            (a == "--erklaeren" ? aufruf.Erklaeren
+             : a == "--csv"     ? aufruf.Csv
+                                : aufruf.Protokoll) = true;
             continue;
         }
         if (aufruf.Befehl != "senden" || a.rfind("--", 0) != 0) {
@@ -81,7 +91,7 @@ TAufruf LeseAufruf(const std::vector<std::string>& argumente) {
             throw EAufruf("unbekannte Option '" + a + "'");
     }
     const auto n = static_cast<int>(aufruf.Worte.size());
-    if (stellen < 0 ? n == 0 : n < stellen)
+    if (stellen < 0 ? n < -stellen : n < stellen)
         throw EAufruf("zu " + aufruf.Befehl + " fehlen Angaben");
     if (stellen >= 0 && n > stellen)
         throw EAufruf("zu viele Angaben zu " + aufruf.Befehl);

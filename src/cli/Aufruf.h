@@ -16,7 +16,8 @@ struct TAufruf {
     std::string Befehl;
     std::vector<std::string> Worte; // the positional arguments after the subcommand
     long long Takte = 20;
-    bool Erklaeren = false; // pruefen: the findings under each file's line
+    bool Erklaeren = false; // pruefen, bewerten: the findings or checks under each file's line
+    bool Csv = false;       // bewerten: a table instead of lines
     bool Protokoll = false; // senden: the message log between the tick lines
     std::vector<std::string> Hub, Mailserver, Ports24; // device numbers as given
 };

@@ -19,6 +19,8 @@ int Routen(const TAufruf& aufruf, std::ostream& aus);
 int Anzeige(const TAufruf& aufruf, std::ostream& aus);
 int Ausgeben(const TAufruf& aufruf, std::ostream& aus);
 int Senden(const TAufruf& aufruf, std::ostream& aus, std::ostream& fehler);
+// bewerten reports its unreadable learners' files itself; only the task file raises.
+int Bewerten(const TAufruf& aufruf, std::ostream& aus);
 
 // The device at the position given as text; raises EAufruf when there is none.
 TKomponente& Geraet(const TNetz& netz, const std::string& nummer);

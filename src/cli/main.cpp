@@ -19,6 +19,8 @@ int Fuehre(const TAufruf& a) {
         return Anzeige(a, std::cout);
     if (a.Befehl == "senden")
         return Senden(a, std::cout, std::cerr);
+    if (a.Befehl == "bewerten")
+        return Bewerten(a, std::cout);
     return Ausgeben(a, std::cout);
 }
 

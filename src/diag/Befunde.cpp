@@ -1,5 +1,6 @@
 #include "Befunde.h"
 
+#include "Aufgabe.h"
 #include "Regeln.h"
 
 #include <limits>
@@ -9,17 +10,7 @@ namespace verbundo {
 namespace {
 
 std::string Name(const TKomponente& k) {
-    switch (k.Art()) {
-    case TArt::Drucker:
-        return "Drucker";
-    case TArt::Computer:
-        return "Computer";
-    case TArt::Switch:
-        return "Switch";
-    case TArt::Router:
-        return "Router";
-    }
-    return "Gerät";
+    return Artname(k.Art());
 }
 
 std::string Ort(const TKomponente& k) {

@@ -7,6 +7,11 @@
 namespace verbundo {
 
 TReaktion TEditor::Abbrechen() {
+    // Escape also ends the picking of a new check's devices.
+    if (ModusWert == TModus::Leerlauf && AufgabenWert.Waehlt()) {
+        AufgabenWert.BrichAb();
+        return {true, false};
+    }
     if (!Gedrueckt)
         return {};
     if (ModusWert == TModus::Verschieben) {

@@ -99,6 +99,8 @@ TReaktion TEditor::Fuehre(TMenuepunkt p) {
 }
 
 TReaktion TEditor::Loeschen() {
+    if (AufgabenWert.Schuetzt(AktKomponente()))
+        return {};
     bool tabellenAlt = false;
     if (TKomponente* k = AktKomponente()) {
         // Its cables go with it, a selected one among them included.

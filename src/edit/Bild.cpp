@@ -71,6 +71,8 @@ void ZeichneBild(TLeinwand& c, const TNetz& netz, const TBildzustand& z) {
                    std::max(z.Startpunkt.x, z.Endpunkt.x), std::max(z.Startpunkt.y, z.Endpunkt.y));
     }
 
+    ZeichneVorgaben(c, netz);
+
     if (z.Markiert.empty() && !z.MarkiertesSubnetz)
         return;
     // Orange, wider than the selection: the red square must stay visible inside it.

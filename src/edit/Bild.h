@@ -29,7 +29,9 @@ struct TBildzustand {
 // The whole picture, in this order: white ground, the rubber band of a cable being drawn,
 // cables (green with the document icon while a message crosses them), the selected cable in
 // red, devices, the selection square, subnets (the selected one red), the subnet being drawn,
-// the marks of a chosen finding.
+// the letters of a task's given devices, the marks of a chosen finding.
 void ZeichneBild(TLeinwand& c, const TNetz& netz, const TBildzustand& z);
+// The letters of a task's given devices, each in a small box at the icon's top right.
+void ZeichneVorgaben(TLeinwand& c, const TNetz& netz);
 
 } // namespace verbundo

@@ -178,6 +178,13 @@ void TEditor::Grenzmeldung() {
 TReaktion TEditor::Druecke(TTaste taste, int x, int y) {
     if (ModusWert != TModus::Leerlauf)
         return {};
+    // Picking a new check's devices takes the press; its release does nothing.
+    if (taste == TTaste::Links && AufgabenWert.Waehlt()) {
+        Gedrueckt = Abgebrochen = true;
+        Veraendert();
+        AufgabenWert.Nimm(x, y);
+        return {true, false};
+    }
     LeereAuswahl();
     Start = {x, y};
     Veraendert();

@@ -3,6 +3,7 @@
 #include "../files/Sicherung.h"
 #include "../sim/Netz.h"
 #include "../sim/Protokoll.h"
+#include "AufgabenEditor.h"
 #include "Bild.h"
 #include "Fragen.h"
 #include "Markierung.h"
@@ -181,7 +182,13 @@ public:
         });
     }
 
+    // The task the network carries: its changes, "Aufgabe prüfen", what a panel shows.
+    TAufgabenEditor& Aufgaben() { return AufgabenWert; }
+    const TAufgabenEditor& Aufgaben() const { return AufgabenWert; }
+
 private:
+    friend class TAufgabenEditor;
+
     class TNachrichtMelder;
 
     void Veraendert() { ++StandWert; }
@@ -236,6 +243,7 @@ private:
     bool ZugOffen = false; // a drag's step runs from the press to the release
     std::function<void()> BeiAenderung;
     TMarkierung Markierung;
+    TAufgabenEditor AufgabenWert{*this};
 };
 
 } // namespace verbundo

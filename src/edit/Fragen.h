@@ -34,6 +34,17 @@ public:
     // A question box with these buttons; the index of the one chosen. Closing the box chooses
     // the last.
     virtual int Frage(const std::string& text, const std::vector<std::string>& knoepfe) = 0;
+    // Like Eingabe, for a text of several lines.
+    virtual std::string Textfeld(const std::string& titel, const std::string& frage,
+                                 const std::string& vorgabe) {
+        return Eingabe(titel, frage, vorgabe);
+    }
+    // One of the options: its number, or -1 when cancelled (or where no one can be asked).
+    virtual int Auswahl(const std::string& titel, const std::string& frage,
+                        const std::vector<std::string>& optionen) {
+        (void)titel, (void)frage, (void)optionen;
+        return -1;
+    }
 };
 
 // Where saved networks go: the old file is replaced only by a complete new one.

@@ -101,6 +101,8 @@ TAufnahme::TAufnahme(const TNetz& netz, unsigned umfang,
         Kabelliste = netz.Kabelliste.Alle();
     if (umfang & USubnetze)
         Subnetzliste = netz.Subnetzliste.Alle();
+    if (umfang & UAufgabe)
+        Aufgabe = netz.Aufgabe;
     if (umfang & UTabellen)
         for (const auto& k : netz.Komponentenliste)
             if (const auto* s = Als<TSwitch>(k.get()))
@@ -160,6 +162,8 @@ void TAufnahme::Setze(TNetz& netz) const {
     }
     if (Umfang & USubnetze)
         SetzeListe(netz.Subnetzliste, std::move(subnetzliste));
+    if (Umfang & UAufgabe)
+        netz.Aufgabe = Aufgabe;
     // Ports last: they name cables that only now are listed again.
     for (std::size_t i = 0; i < Geraete.size(); ++i)
         verbundo::Setze(Geraete[i], std::move(ports[i]));
@@ -180,6 +184,8 @@ void TAufnahme::Ergaenze(const TAufnahme& spaeter) {
         Kabelliste = spaeter.Kabelliste;
     if (neu & USubnetze)
         Subnetzliste = spaeter.Subnetzliste;
+    if (neu & UAufgabe)
+        Aufgabe = spaeter.Aufgabe;
     Umfang |= spaeter.Umfang;
     verbundo::Ergaenze(Geraete, spaeter.Geraete, [](const TGeraet& g) { return g.K; });
     verbundo::Ergaenze(Subnetze, spaeter.Subnetze, [](const TNetzteil& s) { return s.S; });
@@ -215,7 +221,7 @@ void TAufnahme::Zaehle(std::size_t& bytes, std::unordered_set<const void*>& geza
 bool TAufnahme::operator==(const TAufnahme& b) const {
     return Umfang == b.Umfang && Geraeteliste == b.Geraeteliste && Kabelliste == b.Kabelliste &&
            Subnetzliste == b.Subnetzliste && Geraete == b.Geraete && Subnetze == b.Subnetze &&
-           Tabellen == b.Tabellen;
+           Tabellen == b.Tabellen && Aufgabe == b.Aufgabe;
 }
 
 void TVerlauf::Beginne(TAufnahme vorher) {

@@ -16,6 +16,7 @@ enum TUmfang : unsigned {
     UKabel = 2,    // the cable list
     USubnetze = 4, // the subnet list
     UTabellen = 8, // the routing table of every listed switch and router
+    UAufgabe = 16, // the task (a value: kept by sharing it)
 };
 
 // Part of the network as it stood at one moment: the lists named by the scope (the very
@@ -69,6 +70,7 @@ private:
     std::vector<TGeraet> Geraete;
     std::vector<TNetzteil> Subnetze;
     std::vector<TTabelle> Tabellen;
+    std::shared_ptr<const TAufgabe> Aufgabe;
 };
 
 // Undo and redo: one step per user action, each the parts it changed as they stood before
@@ -105,6 +107,9 @@ public:
     void Neu(bool gespeichert);
     void Gespeichert() { GespeichertBei = Aktuell; }
     bool Ungespeichert() const { return Aktuell != GespeichertBei; }
+    // The number of the network's state: equal numbers, equal networks (undo and redo come
+    // back to the numbers they left).
+    unsigned long long Zustand() const { return Aktuell; }
 
 private:
     struct TSchritt {

@@ -2,6 +2,7 @@
 
 #include "../model/Fehler.h"
 #include "../sim/Netz.h"
+#include "AufgabeDatei.h"
 #include "Einstellungen.h"
 #include "Quelle.h"
 
@@ -79,6 +80,8 @@ public:
     void LeseAlles() {
         try {
             Datensaetze();
+        } catch (const ELesefehler&) {
+            throw; // placed already
         } catch (const EFehler& e) {
             throw ELesefehler(e.what(), Feld);
         }
@@ -112,6 +115,8 @@ private:
             default:
                 if (MitEinstellungen && IstEinstellung(kennung))
                     Einstellung(std::string(kennung));
+                else if (MitEinstellungen && IstAufgabenzeile(kennung))
+                    Aufgabenzeile(std::string(kennung));
                 else
                     Ueberspringe();
             }
@@ -121,6 +126,8 @@ private:
             Feld = stelle;
             WendeEinstellungenAn({zeile}, Netz);
         }
+        if (!Aufgabe.empty())
+            Netz.Aufgabe = LeseAufgabe(Aufgabe, Netz);
     }
 
     void Ueberspringe() {
@@ -132,17 +139,38 @@ private:
     void Einstellung(std::string zeile) {
         TLesestelle anfang = Ein.Hier();
         anfang.Spalte -= static_cast<long long>(zeile.size());
-        // One character more than an error quotes, so that a cut shows.
-        for (std::size_t da = Ein.Vorrat(1); da > 0 && zeile.size() <= 100; da = Ein.Vorrat(1)) {
+        // A settings line that long is wrong anyway, and fails when it is applied; one
+        // character more than its error quotes, so that the cut shows.
+        BisZeilenende(zeile, 101);
+        Einstellungen.emplace_back(std::move(zeile), anfang);
+        Ueberspringe();
+        Ueberspringe();
+    }
+
+    // Appends the rest of the line, up to its CR, to zeile while it stays within grenze
+    // characters; false when it would not (the rest is left unread).
+    bool BisZeilenende(std::string& zeile, std::size_t grenze) {
+        for (std::size_t da = Ein.Vorrat(1); da > 0; da = Ein.Vorrat(1)) {
             std::size_t i = 0;
-            while (i < da && Ein[i] != '\r')
+            while (i < da && Ein[i] != '\r' && zeile.size() + i < grenze)
                 ++i;
             zeile.append(Ein.Sicht(i));
             Ein.Weiter(i);
             if (i < da)
-                break;
+                return Ein[0] == '\r';
         }
-        Einstellungen.emplace_back(std::move(zeile), anfang);
+        return true;
+    }
+
+    // A task line to its CR; a line longer than any task needs is refused before it is read.
+    void Aufgabenzeile(std::string zeile) {
+        TLesestelle anfang = Ein.Hier();
+        anfang.Spalte -= static_cast<long long>(zeile.size());
+        if (!BisZeilenende(zeile, MaxAufgabenzeile))
+            throw ELesefehler("Die Aufgabenzeile ist zu lang (der Aufgabentext hat höchstens " +
+                                  std::to_string(aufgabe::MaxZeichen) + " Zeichen).",
+                              anfang);
+        Aufgabe.emplace_back(std::move(zeile), anfang);
         Ueberspringe();
         Ueberspringe();
     }
@@ -236,6 +264,7 @@ private:
     TNetz& Netz;
     const bool MitEinstellungen;
     std::vector<std::pair<std::string, TLesestelle>> Einstellungen;
+    std::vector<std::pair<std::string, TLesestelle>> Aufgabe;
     const long long Base;
 };
 
@@ -247,6 +276,9 @@ void LeseNetzdatei(std::istream& ein, TNetz& netz, const TKompList* vorhanden) {
     TNetz frisch;
     TLeser(*StromQuelle(ein), vorhanden, frisch).LeseAlles();
     netz.Anhaengen(std::move(frisch));
+    // Read on its own, the file brings its task; added to devices already there, it does not.
+    if (!vorhanden && frisch.Aufgabe)
+        netz.Aufgabe = std::move(frisch.Aufgabe);
 }
 
 void LeseOhneEinstellungen(std::istream& ein, TNetz& netz) {

@@ -2,6 +2,7 @@
 
 #include "../model/Fehler.h"
 #include "../sim/Netz.h"
+#include "AufgabeDatei.h"
 #include "Einstellungen.h"
 
 #include <cstdio>
@@ -114,6 +115,7 @@ std::string NetzdateiText(const TNetz& netz) {
         aus += "\r\n";
     }
     SchreibeEinstellungen(netz, aus);
+    SchreibeAufgabe(netz, aus);
     return aus;
 }
 

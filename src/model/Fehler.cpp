@@ -5,9 +5,6 @@
 
 namespace verbundo {
 
-namespace {
-
-// Length of the valid UTF-8 sequence at the start of t, 0 if there is none.
 std::size_t Utf8Laenge(std::string_view t) {
     const auto b = [&](std::size_t i) { return static_cast<unsigned char>(t[i]); };
     const unsigned char c = b(0);
@@ -34,6 +31,8 @@ std::size_t Utf8Laenge(std::string_view t) {
             return 0;
     return n;
 }
+
+namespace {
 
 void Hex(std::string& aus, unsigned char c) {
     static const char ziffern[] = "0123456789abcdef";

@@ -16,6 +16,10 @@ public:
     explicit EFehler(const std::string& text) : std::runtime_error(text) {}
 };
 
+// Length of the valid UTF-8 sequence at the start of t (no overlong forms, no surrogates,
+// nothing beyond U+10FFFF), 0 if there is none.
+std::size_t Utf8Laenge(std::string_view t);
+
 // A text from outside (a file, a path) as an error may quote it: at most hoechstens
 // characters, then "…"; a NUL byte as \0, line break, carriage return and tab as \n, \r, \t,
 // every other control character and each byte that is not part of valid UTF-8 as \xHH. The

@@ -66,6 +66,7 @@ void TNetz::Leeren() {
     Kabelliste.Clear();
     Komponentenliste.Clear();
     Subnetzliste.Clear();
+    Aufgabe.reset();
 }
 
 void TNetz::Anhaengen(TNetz&& other) {
@@ -88,6 +89,7 @@ void TNetz::Tausche(TNetz& other) noexcept {
     std::swap(Komponentenliste, other.Komponentenliste);
     std::swap(Kabelliste, other.Kabelliste);
     std::swap(Subnetzliste, other.Subnetzliste);
+    std::swap(Aufgabe, other.Aufgabe);
 }
 
 void TNetz::ZurueckAuf(const TStand& stand) noexcept {

@@ -8,6 +8,8 @@
 
 namespace verbundo {
 
+struct TAufgabe;
+
 // The whole drawn network as one value: what the window holds, what the reader fills and what
 // the tests and the command-line tool build.
 class TNetz {
@@ -30,6 +32,8 @@ public:
     TKabelList Kabelliste;
     TSubnetList Subnetzliste;
     TNachrichtenList Nachrichtenliste;
+    // The task the network carries, if any; it names devices of this network (diag/Aufgabe.h).
+    std::shared_ptr<const TAufgabe> Aufgabe;
 
     // Appends a device and returns it.
     template <class T> T* Neu(int x, int y) {
@@ -51,12 +55,12 @@ public:
 
     void BerechneRouting() { BerechneAlleRoutingtabellen(Komponentenliste, Kabelliste); }
 
-    // Discards messages, cables, devices and subnets, in that order.
+    // Discards messages, cables, devices and subnets, in that order, and the task.
     void Leeren();
     // Moves everything of other behind what is here; other's cables keep their ends. All or
-    // nothing: out of memory leaves both as they were.
+    // nothing: out of memory leaves both as they were. The task stays as it is here.
     void Anhaengen(TNetz&& other);
-    // Exchanges devices, cables and subnets (not the messages) with other.
+    // Exchanges devices, cables, subnets and the task (not the messages) with other.
     void Tausche(TNetz& other) noexcept;
 
     // The list lengths, to go back to after Anhaengen.

@@ -77,6 +77,21 @@ void RichteEingabeEin(QInputDialog& dialog, const QString& caption, const QStrin
     dialog.setTextValue(vorgabe);
 }
 
+void RichteTextfeldEin(QInputDialog& dialog, const QString& caption, const QString& prompt,
+                       const QString& vorgabe) {
+    RichteEingabeEin(dialog, caption, prompt, vorgabe);
+    dialog.setOption(QInputDialog::UsePlainTextEditForTextInput);
+    dialog.resize(480, 320);
+}
+
+void RichteAuswahlEin(QInputDialog& dialog, const QString& caption, const QString& prompt,
+                      const QStringList& optionen) {
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setComboBoxItems(optionen);
+    dialog.setComboBoxEditable(false);
+}
+
 QList<QAbstractButton*> RichteFrageEin(QMessageBox& box, const QString& text,
                                        const QStringList& knoepfe) {
     QList<QAbstractButton*> liste;
@@ -122,6 +137,24 @@ QString TQtDialoge::Eingabe(QWidget* owner, const QString& caption, const QStrin
     if (dialog.exec() != QDialog::Accepted)
         return vorgabe;
     return dialog.textValue();
+}
+
+QString TQtDialoge::Textfeld(QWidget* owner, const QString& caption, const QString& prompt,
+                             const QString& vorgabe) {
+    QInputDialog dialog(owner);
+    RichteTextfeldEin(dialog, caption, prompt, vorgabe);
+    if (dialog.exec() != QDialog::Accepted)
+        return vorgabe;
+    return dialog.textValue();
+}
+
+int TQtDialoge::Auswahl(QWidget* owner, const QString& caption, const QString& prompt,
+                        const QStringList& optionen) {
+    QInputDialog dialog(owner);
+    RichteAuswahlEin(dialog, caption, prompt, optionen);
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return static_cast<int>(optionen.indexOf(dialog.textValue()));
 }
 
 void TQtDialoge::RichteOeffnenEin(QFileDialog& dialog, const QString& filter) const {

@@ -49,6 +49,13 @@ public:
         (void)gewaehlt;
         Information(owner, text);
     }
+    // Like Eingabe, with a field for several lines.
+    virtual QString Textfeld(QWidget* owner, const QString& caption, const QString& prompt,
+                             const QString& vorgabe) {
+        return Eingabe(owner, caption, prompt, vorgabe);
+    }
+    // One of the options: its index, or -1 when cancelled (or where no one can be asked).
+    virtual int Auswahl(QWidget*, const QString&, const QString&, const QStringList&) { return -1; }
 };
 
 // How each real dialog is set up before it runs, apart from running it: tests check the set-up
@@ -56,6 +63,11 @@ public:
 void RichteBoxEin(QMessageBox& box, bool fehler, const QString& text);
 void RichteEingabeEin(QInputDialog& dialog, const QString& caption, const QString& prompt,
                       const QString& vorgabe);
+// A text of several lines; a choice from the options, none editable.
+void RichteTextfeldEin(QInputDialog& dialog, const QString& caption, const QString& prompt,
+                       const QString& vorgabe);
+void RichteAuswahlEin(QInputDialog& dialog, const QString& caption, const QString& prompt,
+                      const QStringList& optionen);
 // Returns the buttons in the order given.
 QList<QAbstractButton*> RichteFrageEin(QMessageBox& box, const QString& text,
                                        const QStringList& knoepfe);
@@ -75,6 +87,10 @@ public:
     int Frage(QWidget* owner, const QString& text, const QStringList& knoepfe) override;
     void Pruefergebnis(QWidget* owner, const QString& text, const QStringList& befunde,
                        const std::function<void(int)>& gewaehlt) override;
+    QString Textfeld(QWidget* owner, const QString& caption, const QString& prompt,
+                     const QString& vorgabe) override;
+    int Auswahl(QWidget* owner, const QString& caption, const QString& prompt,
+                const QStringList& optionen) override;
 
     // The file dialogs as they open: the open dialog proposes the file last chosen in it, both
     // start in the folder last chosen. Each takes the dialog's icon provider along.

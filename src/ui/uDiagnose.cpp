@@ -39,10 +39,12 @@ void TForm1::Button2Click() {
 
 // Selects the finding's object, brings it into view and marks the finding on the canvas.
 void TForm1::ZeigeBefund(int nr) {
-    const auto punkt = Editor().ZeigeBefund(static_cast<std::size_t>(nr));
-    if (!punkt)
-        return;
-    const TAnsicht a = Ansicht().Mit(*punkt);
+    if (const auto punkt = Editor().ZeigeBefund(static_cast<std::size_t>(nr)))
+        ZeigeStelle(*punkt);
+}
+
+void TForm1::ZeigeStelle(TPunkt punkt) {
+    const TAnsicht a = Ansicht().Mit(punkt);
     SBHPosition->setValue(a.SX);
     SBVPosition->setValue(a.SY);
     ZeichneNetz();

@@ -95,6 +95,17 @@ public:
         return Dialoge.Speichern(&Form, Q(vorschlag), QString::fromUtf8(Filter), "nz")
             .toStdString();
     }
+    std::string Textfeld(const std::string& titel, const std::string& frage,
+                         const std::string& vorgabe) override {
+        return Dialoge.Textfeld(&Form, Q(titel), Q(frage), Q(vorgabe)).toStdString();
+    }
+    int Auswahl(const std::string& titel, const std::string& frage,
+                const std::vector<std::string>& optionen) override {
+        QStringList liste;
+        for (const std::string& o : optionen)
+            liste << Q(o);
+        return Dialoge.Auswahl(&Form, Q(titel), Q(frage), liste);
+    }
     TAntwort Speicherfrage(const std::string& text) override {
         const int a = Dialoge.Frage(&Form, Q(text),
                                     {QStringLiteral("Speichern"), QStringLiteral("Verwerfen"),
@@ -136,6 +147,7 @@ TForm1::TForm1(const TBilder& bilder, TDialoge& dialoge, TStarter& starter, QWid
     BaueLayout();
     BaueMenue();
     BaueProtokoll();
+    BaueAufgabe();
     SetzeScrollMaxima();
     Verbinde();
     BaueKomfort();

@@ -116,6 +116,10 @@ private:
     void StarteKonsole(const TKonsolenBefehl& befehl);
     void ZeigeBefund(int nr);
     void BaueProtokoll();
+    // The task panel, a tool window beside the main window (uAufgabe.cpp).
+    void BaueAufgabe();
+    // Brings a surface point into view unless it is well inside it already.
+    void ZeigeStelle(TPunkt punkt);
 
     const TBilder& Bilder;
     TDialoge& Dialoge;
@@ -155,6 +159,8 @@ private:
     QAction* RemoveRouting = nullptr;
     QToolButton* BProtokoll = nullptr; // shows and hides the message log
     QWidget* Protokollfenster = nullptr;
+    QToolButton* BAufgabe = nullptr; // shows and hides the task panel
+    QWidget* Aufgabenfenster = nullptr;
     // A tick is queued and has not started yet.
     bool TaktAngefordert = false;
     TZeichenstand Gezeichnet; // what Puffer shows

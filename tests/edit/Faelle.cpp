@@ -10,6 +10,7 @@
 // recorded output is carried over unchanged, and the run counts them.
 
 #include "Abbild.h"
+#include "FallAufgabe.h"
 #include "diag/Befunde.h"
 #include "diag/Konsole.h"
 #include "diag/Pruefung.h"
@@ -29,6 +30,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -237,14 +239,23 @@ public:
                 }
                 Zeilen.push_back(std::move(z));
             }
+        if (n.Aufgabe) {
+            // One key for every task the network carries: a change shows as "~".
+            static const auto aufgabe = std::make_shared<int>();
+            auto [vergleich, zeigen] = Aufgabenzeile(n);
+            Zeilen.push_back({aufgabe, vergleich, zeigen});
+        }
         Nachrichten = n.Nachrichtenliste.Count();
     }
 
     // The lines that differ from vorher: "- " gone, "~ " changed, "+ " new.
     std::vector<std::string> Seit(const TStandbild& vorher) const {
         std::vector<std::string> aus;
-        const bool allesWeg = std::none_of(vorher.Zeilen.begin(), vorher.Zeilen.end(),
-                                           [&](const TZeile& alt) { return Finde(alt.Objekt); });
+        // The task's line is the network's, whichever network that is.
+        const bool allesWeg =
+            std::none_of(vorher.Zeilen.begin(), vorher.Zeilen.end(), [&](const TZeile& alt) {
+                return !alt.Zeigen.starts_with("aufgabe:") && Finde(alt.Objekt);
+            });
         // A network replaced as a whole is one line, not one per object.
         if (allesWeg && !vorher.Zeilen.empty())
             aus.push_back("- alles (" + std::to_string(vorher.Zeilen.size()) + " Zeilen)");
@@ -306,8 +317,19 @@ public:
     void Fehler(const std::string& text) override { Schreib("fehler: " + Sichtbar(text)); }
     std::string Eingabe(const std::string& titel, const std::string& frage,
                         const std::string& vorgabe) override {
-        Schreib("frage: " + titel + " | " + frage + " | " + vorgabe);
+        Schreib("frage: " + titel + " | " + frage + " | " + Sichtbar(vorgabe));
+        if (!Antworten.empty())
+            return Naechste(vorgabe);
         return Antwort ? *std::exchange(Antwort, std::nullopt) : vorgabe;
+    }
+    int Auswahl(const std::string& titel, const std::string& frage,
+                const std::vector<std::string>& optionen) override {
+        std::string alle;
+        for (const std::string& o : optionen)
+            alle += (alle.empty() ? "" : " / ") + o;
+        Schreib("auswahl: " + titel + " | " + frage + " | " + alle);
+        const auto it = std::find(optionen.begin(), optionen.end(), Naechste("-"));
+        return it == optionen.end() ? -1 : static_cast<int>(it - optionen.begin());
     }
     std::string OeffnenWahl() override { return std::exchange(Datei, {}); }
     std::string SpeichernWahl(const std::string& vorschlag) override {
@@ -578,6 +600,19 @@ private:
                 Antwort = antwort == "\"\"" ? "" : antwort;
             Schreib(Zustand(E.Fuehre(p)));
             Antwort.reset();
+        } else if (befehl == "eingaben") {
+            // Answers to the next questions, in order, separated by " | "; "-" cancels a
+            // choice, "\n" and "\r" are line feed and carriage return.
+            Antworten.clear();
+            std::string r = rest();
+            for (const auto& [alt, neu] : {std::pair{"\\n", "\n"}, {"\\r", "\r"}})
+                for (std::size_t p; (p = r.find(alt)) != std::string::npos;)
+                    r.replace(p, 2, neu);
+            for (std::size_t p; (p = r.find(" | ")) != std::string::npos; r.erase(0, p + 3))
+                Antworten.push_back(r.substr(0, p));
+            Antworten.push_back(r);
+        } else if (befehl == "aufgabe") {
+            AufgabeBefehl(E, w, [this](const std::string& z) { Schreib(z); });
         } else if (befehl == "waehle") {
             E.Waehle(E.Netz().Komponentenliste.GetKomponente(zahl()));
         } else if (befehl == "takt") {
@@ -831,9 +866,17 @@ private:
     TEditor E{*this, *this};
     std::string Aus, Einzug;
     std::optional<std::string> Antwort; // for the next input dialog; none: cancelled
-    std::string Datei;                  // for the next open dialog; empty: cancelled
-    std::string Ziel;                   // for the next save dialog; empty: cancelled
-    std::string ImHinweis;              // a command run while the next information box is open
+    std::deque<std::string> Antworten;  // for the next questions, before Antwort
+    std::string Naechste(const std::string& sonst) {
+        if (Antworten.empty())
+            return sonst;
+        std::string a = Antworten.front();
+        Antworten.pop_front();
+        return a == "\"\"" ? "" : a;
+    }
+    std::string Datei;     // for the next open dialog; empty: cancelled
+    std::string Ziel;      // for the next save dialog; empty: cancelled
+    std::string ImHinweis; // a command run while the next information box is open
     bool AblageVoll = false;
     TAntwort Speicherantwort = TAntwort::Abbrechen;
     int Knopf = -1; // for the next question box; -1: closed

@@ -133,7 +133,8 @@ using TEchtesFenster = TFensterMit<TQtDialoge>;
 // within twenty seconds, or one still open two seconds after handle returned is a failure,
 // and the widget is closed here: a wrong expectation fails fast and by name, never hangs.
 template <class T> void WennOffen(std::function<void(T*)> handle) {
-    auto* warte = new QTimer;
+    // Owned by the application: a test that ends before the timer is deleted leaks nothing.
+    auto* warte = new QTimer(qApp);
     struct TStand {
         QDeadlineTimer Frist{20000};
         bool Uebergeben = false;
