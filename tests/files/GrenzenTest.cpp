@@ -119,8 +119,9 @@ TEST(Verlauf, SpeichermangelImSchrittLaesstKeineHalbeGeschichte) {
         const auto& netz = s.E.Netz();
         if (netz.Kabelliste.Count() == 1) {
             // Made: either it can be undone, or nothing can.
-            if (s.E.Rueckgaengig())
+            if (s.E.Rueckgaengig()) {
                 EXPECT_EQ(netz.Kabelliste.Count(), 0) << n;
+            }
         } else {
             // Not made: the steps before are still there.
             EXPECT_TRUE(s.E.Rueckgaengig()) << n;
