@@ -675,10 +675,15 @@ private:
         } else if (befehl == "ansicht") {
             // zoom, scroll position, a view point: the labels (German and English separator),
             // the scroll maxima and the surface point shown there.
+            // "ansicht neu x y": the view a page starts with.
             TAnsicht a;
-            a.Zoom = zahl();
-            a.SX = zahl();
-            a.SY = zahl();
+            if (zeile.starts_with("ansicht neu ")) {
+                w >> wort;
+            } else {
+                a.Zoom = zahl();
+                a.SX = zahl();
+                a.SY = zahl();
+            }
             const int x = zahl(), y = zahl();
             Schreib(ZoomText(a.Zoom, ',') + " | max" + Worte(a.MaxX(), a.MaxY()) + " | punkt" +
                     Worte(a.PufferX(x), a.PufferY(y)));

@@ -54,6 +54,27 @@ TEST(Verlauf, HaeltSichAnsBudgetUndGibtTabellenMitIndexZurueck) {
     EXPECT_TRUE(s->Routingtabelle.Stand() == vorher);
     ASSERT_TRUE(v.Wiederholen(netz));
     EXPECT_TRUE(s->Routingtabelle.Stand() == nachher);
+
+    // Copy on write with exactly two holders: no write reaches the table kept aside, and a
+    // rewrite that finds the same routes goes back to sharing it.
+    TRoutingList t;
+    const auto& kabel = netz.Kabelliste.GetZeiger(0);
+    t.Add(1, kabel);
+    const TRoutingList::TStand eins = t.Stand();
+    t.Add(2, kabel);
+    EXPECT_EQ(eins.Routen->size(), 1u);
+    const TRoutingList::TStand zwei = t.Stand();
+    const auto schreibe = [&](TAdresse zweites) {
+        t.Reserviere(2);
+        t.Ersetze(0, 1, kabel);
+        t.Ersetze(1, zweites, kabel);
+        t.SetzeIndex(nullptr, -1);
+    };
+    schreibe(2);
+    EXPECT_TRUE(t.Stand() == zwei);
+    schreibe(3);
+    EXPECT_EQ(zwei.Routen->at(1).Ziel, 2u);
+    EXPECT_EQ(t.GetRoute(1).Ziel, 3u);
 }
 
 // Whatever an action throws, its step ends: undo stays usable and the error is shown once.

@@ -65,6 +65,8 @@ TEST(Modell, LaengeAbstandUndTrefferOhneUeberlauf) {
     l.Add(TKabel::Create(Sw(300, 100), Sw(100, 100)));
     EXPECT_EQ(treffer({{307, 100}, {308, 100}, {93, 100}, {92, 100}, {200, 107}, {200, 108}}),
               "101010");
+    l.Add(TKabel::Create(Sw(600, 300), Sw(600, 100))); // upright: the box's ends along y
+    EXPECT_EQ(treffer({{600, 93}, {600, 92}, {600, 307}, {600, 308}}), "1010");
     l.Add(TKabel::Create(Sw(50, 50), Sw(50, 50)));
     EXPECT_EQ(treffer({{57, 50}, {50, 43}, {58, 50}, {55, 55}, {57, 57}}), "11000");
     l.Add(TKabel::Create(Sw(2147483647, 2147483647), Sw(2147483640, 2147483647)));
