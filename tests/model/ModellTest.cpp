@@ -67,6 +67,7 @@ TEST(Modell, LaengeAbstandUndTrefferOhneUeberlauf) {
               "101010");
     l.Add(TKabel::Create(Sw(600, 300), Sw(600, 100))); // upright: the box's ends along y
     EXPECT_EQ(treffer({{600, 93}, {600, 92}, {600, 307}, {600, 308}}), "1010");
+    EXPECT_THROW(l.Get(l.Count()), EFehler);
     l.Add(TKabel::Create(Sw(50, 50), Sw(50, 50)));
     EXPECT_EQ(treffer({{57, 50}, {50, 43}, {58, 50}, {55, 55}, {57, 57}}), "11000");
     l.Add(TKabel::Create(Sw(2147483647, 2147483647), Sw(2147483640, 2147483647)));
