@@ -6,6 +6,7 @@
 #include "diag/Pruefung.h"
 #include "diag/RoutingAnzeige.h"
 #include "edit/Ansicht.h"
+#include "edit/AufgabenEditor.h"
 #include "edit/Ausschnitt.h"
 #include "edit/Editor.h"
 #include "edit/Sammelleinwand.h"
@@ -247,11 +248,48 @@ public:
         return punkt.has_value();
     }
     val Routing() const { return Liste(RoutingAnzeige(E.Netz(), E.AktKomponente())); }
+
     // The log's lines written since the last call, as far as it keeps them.
     val Protokoll() {
         const auto zeilen = E.Protokoll().Zeilen(Gelesen);
         Gelesen = E.Protokoll().Geschrieben();
         return Liste(zeilen);
+    }
+
+    // --- the task ------------------------------------------------------------------------------
+    // What the task panel shows: {vorhanden, text, zeilen: [{text, erfuellt, grund}], punkte}.
+    val Aufgabe() const {
+        const TAufgabenansicht a = E.Aufgaben().Ansicht();
+        val zeilen = val::array();
+        for (const TPruefzeile& z : a.Zeilen) {
+            val zeile = val::object();
+            zeile.set("text", z.Text);
+            zeile.set("erfuellt", z.Erfuellt);
+            zeile.set("grund", z.Grund);
+            zeilen.call<void>("push", zeile);
+        }
+        val o = val::object();
+        o.set("vorhanden", a.Vorhanden);
+        o.set("text", a.Text);
+        o.set("zeilen", zeilen);
+        o.set("punkte", a.Punkte);
+        return o;
+    }
+    void PruefeAufgabe() { E.Aufgaben().Pruefe(); }
+    // Selects and marks the check's devices and brings the first into the frei view pixels from
+    // the left that a panel floating over the view leaves uncovered; false when it has none.
+    bool ZeigePruefpunkt(int nr, int frei) {
+        if (nr < 0)
+            return false;
+        const auto punkt = E.Aufgaben().Zeige(static_cast<std::size_t>(nr));
+        if (punkt) {
+            TAnsicht offen = Ansicht;
+            offen.Breite = std::clamp(frei, 1, Ansicht.Breite);
+            offen = offen.Mit(*punkt);
+            offen.Breite = Ansicht.Breite;
+            Ansicht = offen.Begrenzt();
+        }
+        return punkt.has_value();
     }
 
 private:
@@ -312,6 +350,9 @@ EMSCRIPTEN_BINDINGS(verbundo) {
         .function("pruefe", &TSeite::Pruefe)
         .function("zeigeBefund", &TSeite::ZeigeBefund)
         .function("routing", &TSeite::Routing)
+        .function("aufgabe", &TSeite::Aufgabe)
+        .function("pruefeAufgabe", &TSeite::PruefeAufgabe)
+        .function("zeigePruefpunkt", &TSeite::ZeigePruefpunkt)
         .function("protokoll", &TSeite::Protokoll);
     emscripten::function(
         "zoomText", +[](int z, std::string d) { return ZoomText(z, d.at(0)); });

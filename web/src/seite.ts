@@ -1,6 +1,7 @@
 // The page: the window's controls around the core. Every event becomes a call of the core
 // (web/Bindung.cpp), and the page shows what the core reports.
 
+import { bindeAufgabe } from './aufgabe.js';
 import { beschaeftigt, box, eingabe, fehler, frage, information } from './dialoge.js';
 import type { Modul, Seite } from './typen.js';
 import { familie, LeinwandZiel, pixel, spiele, SvgZiel } from './zeichnen.js';
@@ -24,6 +25,7 @@ let bilder: HTMLImageElement[] = [];
 let befehle = new Int32Array(0);
 let texte: string[] = [], generation = 0;
 let imTakt = false, taktHinweise = 0;
+let aufgabe: ((neu?: boolean) => void) | undefined;
 
 // --- the core's questions ----------------------------------------------------------------------
 const seitenteil = {
@@ -39,7 +41,7 @@ const seitenteil = {
   },
   fehler(text: string) { void fehler(text); },
   herunterladen(name: string, bytes: Uint8Array) { herunterladen(name, new Blob([bytes.slice()])); },
-  verlauf() { zeigeVerlauf(); },
+  verlauf() { zeigeVerlauf(); aufgabe?.(); },
 };
 
 function herunterladen(name: string, inhalt: Blob) {
@@ -167,7 +169,7 @@ async function oeffne(hinzufuegen: boolean, datei?: File) {
   if (!datei) return;
   const zuGross = ed.groessenfehler(datei.size);
   if (zuGross) { void fehler(zuGross); return; }
-  ed.lade(datei.name, new Uint8Array(await datei.arrayBuffer()), hinzufuegen);
+  if (ed.lade(datei.name, new Uint8Array(await datei.arrayBuffer()), hinzufuegen)) aufgabe?.(!hinzufuegen);
   zeigeWerkzeug();
   zeichneNetz();
 }
@@ -354,6 +356,7 @@ async function start() {
   // A tab that goes keeps its newest work, not the copy of up to half a minute ago.
   addEventListener('pagehide', () => { clearTimeout(sicherungsuhr); sichere(); });
   new ResizeObserver(passeAnsichtAn).observe(ansicht);
+  aufgabe = bindeAufgabe(ed, () => { zeichneNetz(); passeAnsichtAn(); });
   bindeZeiger(anzeige, ansicht, { ed, reagiere, passeAnsichtAn, setzeAnsicht, oeffneMenue, oeffne });
 
   zeigeWerkzeug();

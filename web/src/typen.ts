@@ -18,7 +18,11 @@ export interface Seite {
   rolle(dx: number, dy: number): void; zoomeUm(z: number, x: number, y: number): void; rad(w: number, x: number, y: number): void;
   pruefe(): { bericht: string; zeilen: string[] }; zeigeBefund(nr: number): boolean;
   routing(): string[]; protokoll(): string[];
+  aufgabe(): Aufgabenansicht; pruefeAufgabe(): void; zeigePruefpunkt(nr: number, frei: number): boolean;
 }
+// A check's line: erfuellt -1 not checked since the last change, 0 not met, 1 met.
+export interface Pruefzeile { text: string; erfuellt: -1 | 0 | 1; grund: string }
+export interface Aufgabenansicht { vorhanden: boolean; text: string; zeilen: Pruefzeile[]; punkte: string }
 export interface Modul {
   Seite: new (js: object) => Seite;
   zoomText(z: number, d: string): string; geschwindigkeitText(i: number, d: string): string;

@@ -4,43 +4,29 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { antworte, browser, oeffne, server } from './seite.mjs';
+import { antworte, browser, oeffne, orange, server, waehle } from './seite.mjs';
 
 let s, k, seite;
 before(async () => { s = await server(); k = await browser(); seite = await oeffne(k, s); });
 after(async () => { await k?.weg(); s?.close(); });
 
-async function waehle(name, buffer) {
-  const [wahl] = await Promise.all([seite.waitForEvent('filechooser'),
-    seite.getByRole('button', { name: 'Öffnen', exact: true }).click()]);
-  await wahl.setFiles({ name, mimeType: 'application/octet-stream', buffer });
-}
-// Canvas pixels of the findings' orange.
-const orange = () => seite.evaluate(() => {
-  const c = document.getElementById('anzeige');
-  const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
-  let n = 0;
-  for (let i = 0; i < d.length; i += 4) n += d[i] === 255 && d[i + 1] === 140 && d[i + 2] === 0 ? 1 : 0;
-  return n;
-});
-
 test('the test lists the findings of a chosen file; choosing one selects and marks it', async () => {
-  await waehle('3-zwei-netze-fehler.nz', readFileSync(new URL('../../examples/3-zwei-netze-fehler.nz', import.meta.url)));
+  await waehle(seite, '3-zwei-netze-fehler.nz', readFileSync(new URL('../../examples/3-zwei-netze-fehler.nz', import.meta.url)));
   await seite.waitForFunction(() => document.title === '3-zwei-netze-fehler.nz – Verbundo');
   await seite.getByRole('button', { name: 'Konfiguration Testen' }).click();
   const box = seite.locator('dialog[open]');
   assert.equal(await box.locator('p').textContent(), 'Es sind noch 4 Fehler vorhanden.');
   await box.getByText('Details').click();
   assert.equal(await box.locator('li').count(), 4);
-  assert.equal(await orange(), 0);
+  assert.equal(await orange(seite), 0);
   await box.locator('li').first().click();
-  assert.ok(await orange() > 50);
+  assert.ok(await orange(seite) > 50);
   await antworte(seite, 'OK');
 });
 
 test('a broken file shows where it broke, as text, and the network stays', async () => {
   const name = '<img src=x onerror="window.boese=1">.nz';
-  await waehle(name, Buffer.from('Comp.,  100,   80,x\r\n'));
+  await waehle(seite, name, Buffer.from('Comp.,  100,   80,x\r\n'));
   assert.equal(await antworte(seite, 'OK'),
     `Die Datei „${name}“ konnte nicht gelesen werden (Zeile 1, Spalte 19):\n'x' is not a valid integer value`);
   assert.equal(await seite.evaluate(() => window.boese), undefined);

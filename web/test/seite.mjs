@@ -79,3 +79,21 @@ export async function menue(seite, x, y, punkt) {
   await (await maus(seite)).klick(x, y, 'right');
   await seite.getByRole('menuitem', { name: punkt, exact: true }).click();
 }
+
+// Opens a file through "Öffnen" and its file chooser, after "Verwerfen" in the save question
+// when verwerfen is set.
+export async function waehle(seite, name, buffer, verwerfen = false) {
+  const wahl = seite.waitForEvent('filechooser');
+  await seite.getByRole('button', { name: 'Öffnen', exact: true }).click();
+  if (verwerfen) await antworte(seite, 'Verwerfen');
+  await (await wahl).setFiles({ name, mimeType: 'application/octet-stream', buffer });
+}
+
+// Canvas pixels in the orange that marks what a finding or a check names.
+export const orange = seite => seite.evaluate(() => {
+  const c = document.getElementById('anzeige');
+  const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+  let n = 0;
+  for (let i = 0; i < d.length; i += 4) n += d[i] === 255 && d[i + 1] === 140 && d[i + 2] === 0 ? 1 : 0;
+  return n;
+});
