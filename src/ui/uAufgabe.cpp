@@ -11,10 +11,12 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace verbundo {
@@ -272,9 +274,19 @@ void TForm1::BaueAufgabe() {
     Aufgabenfenster = fenster;
     connect(BAufgabe, &QToolButton::toggled, fenster, [this, fenster](bool an) {
         if (an && !fenster->isVisible()) {
-            // Beside the main window, where it hides nothing of it.
+            // Beside the main window, where it hides nothing of it; on a screen too narrow for
+            // that, at the screen's edge rather than off it (measured shown, with its frame).
             fenster->move(frameGeometry().right() + 4, frameGeometry().top());
             fenster->show();
+            if (const QScreen* schirm = screen()) {
+                const QRect frei = schirm->availableGeometry();
+                QRect r = fenster->frameGeometry();
+                r.moveRight(std::min(r.right(), frei.right()));
+                r.moveBottom(std::min(r.bottom(), frei.bottom()));
+                r.moveLeft(std::max(r.left(), frei.left()));
+                r.moveTop(std::max(r.top(), frei.top()));
+                fenster->move(r.topLeft());
+            }
         } else if (!an) {
             fenster->hide();
         }

@@ -35,6 +35,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <random>
@@ -842,6 +843,24 @@ private:
             Knopf = zahl();
         } else if (befehl == "beenden") {
             Schreib(E.DarfVerwerfen() ? "beendet" : "bleibt offen");
+        } else if (befehl == "lies") {
+            // The file with the given lines after it ("\r\n" as typed), read on its own: where
+            // it breaks, and whether anything of it was kept.
+            w >> wort;
+            std::ifstream datei(Pfad(wort), std::ios::binary);
+            std::string text(std::istreambuf_iterator<char>(datei), {}), zeilen = rest();
+            for (std::size_t p; (p = zeilen.find("\\r\\n")) != std::string::npos;)
+                zeilen.replace(p, 4, "\r\n");
+            std::istringstream ein(text + zeilen + "\r\n");
+            TNetz netz;
+            try {
+                LeseNetzdatei(ein, netz);
+                Schreib("gelesen");
+            } catch (const ELesefehler& e) {
+                Schreib("Zeile" + Worte(e.Stelle.Zeile) + ", Spalte" + Worte(e.Stelle.Spalte) +
+                        ": " + Sichtbar(e.what()) +
+                        (netz.Komponentenliste.Count() ? " | halb geladen" : ""));
+            }
         } else if (befehl == "schlicht") {
             // The file as a reader that knows only the records reads it.
             std::ifstream datei(Pfad(rest()), std::ios::binary);

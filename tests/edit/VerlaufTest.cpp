@@ -75,6 +75,9 @@ TEST(Verlauf, HaeltSichAnsBudgetUndGibtTabellenMitIndexZurueck) {
     schreibe(3);
     EXPECT_EQ(zwei.Routen->at(1).Ziel, 2u);
     EXPECT_EQ(t.GetRoute(1).Ziel, 3u);
+    // Without an index the table is scanned.
+    EXPECT_EQ(t.FindeKabel(3), kabel.get());
+    EXPECT_EQ(t.FindeKabel(2), nullptr);
 }
 
 // Whatever an action throws, its step ends: undo stays usable and the error is shown once.
