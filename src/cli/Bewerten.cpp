@@ -14,28 +14,6 @@ namespace verbundo::cli {
 
 namespace {
 
-// A file name or error text that stays on its line and cannot steer the terminal: control
-// characters as \n, \r, \t or \xHH, NUL as \0, bytes that are not UTF-8 as \xHH (Sichtbar
-// does the last two), nothing cut.
-std::string Zeilenfest(std::string_view text) {
-    static const char hex[] = "0123456789abcdef";
-    std::string aus;
-    for (const char z : Sichtbar(text)) {
-        const auto c = static_cast<unsigned char>(z);
-        if (c == '\n')
-            aus += "\\n";
-        else if (c == '\r')
-            aus += "\\r";
-        else if (c == '\t')
-            aus += "\\t";
-        else if (c < 0x20 || c == 0x7f)
-            aus += std::string("\\x") + hex[c >> 4] + hex[c & 15];
-        else
-            aus += z;
-    }
-    return aus;
-}
-
 // A spreadsheet field: quoted when it holds the separator or a quote.
 std::string Feld(const std::string& text) {
     if (text.find_first_of(";\"") == std::string::npos)
@@ -94,7 +72,7 @@ int Bewerten(const TAufruf& aufruf, std::ostream& aus) {
     }
     int status = 0;
     for (std::size_t i = 1; i < aufruf.Worte.size(); ++i) {
-        const std::string name = Zeilenfest(aufruf.Worte[i]);
+        const std::string name = Sichtbar(aufruf.Worte[i]);
         const TAbgabe a = Lies(aufgabe, aufruf.Worte[i]);
         if (!a.Lesbar)
             status = 2;
@@ -109,13 +87,13 @@ int Bewerten(const TAufruf& aufruf, std::ostream& aus) {
             } else {
                 // The text stands where the first check's mark would; without checks, in the
                 // points column.
-                aus << ';' << Feld(Zeilenfest(a.Text)) << std::string(spalten, ';');
+                aus << ';' << Feld(Sichtbar(a.Text)) << std::string(spalten, ';');
             }
             aus << ';' << moeglich << '\n';
             continue;
         }
         if (!a.Bewertung) {
-            aus << name << ": " << Zeilenfest(a.Text) << '\n';
+            aus << name << ": " << Sichtbar(a.Text) << '\n';
             if (aufruf.Erklaeren && !a.Stelle.empty())
                 aus << "  " << a.Stelle << '\n';
             continue;
