@@ -74,6 +74,8 @@ void TForm1::Reagiere(const TReaktion& r) {
 
 void TForm1::AnzeigeMouseDown(Qt::MouseButton button, int x, int y) {
     Reagiere(Editor().Druecke(Taste(button), PufferX(x), PufferY(y)));
+    // A press may pick a new check's device: the panel then asks for the next one.
+    ZeigeAufgabe();
 }
 
 void TForm1::AnzeigeMouseMove(int x, int y) {

@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -74,8 +73,8 @@ QPushButton* Taste(QWidget* eltern, const char* name, const QString& text) {
     return b;
 }
 
-// Shows TAufgabenansicht; refreshed after its own buttons and, for undo, opening and the
-// canvas, by looking again several times a second (rebuilt only when something differs).
+// Shows TAufgabenansicht; refreshed after its own buttons, every change of the history and
+// every press on the canvas and Esc (rebuilt only when something differs).
 class TAufgabenfenster : public QWidget {
 public:
     // zeige: brings a surface point into view.
@@ -180,9 +179,6 @@ public:
             if (const auto punkt = Aufgaben().Zeige(static_cast<std::size_t>(Liste->row(item))))
                 ZeigeStelle(*punkt);
         });
-        auto* uhr = new QTimer(this);
-        connect(uhr, &QTimer::timeout, this, &TAufgabenfenster::Hole);
-        uhr->start(200);
         Hole();
     }
 
@@ -265,6 +261,11 @@ private:
 };
 
 } // namespace
+
+void TForm1::ZeigeAufgabe() {
+    if (Aufgabenfenster)
+        static_cast<TAufgabenfenster*>(Aufgabenfenster)->Hole();
+}
 
 void TForm1::BaueAufgabe() {
     BAufgabe = Werkzeugknopf("BAufgabe", 748, Klemmbrett(), QStringLiteral("Aufgabe"));

@@ -118,6 +118,8 @@ private:
     void BaueProtokoll();
     // The task panel, a tool window beside the main window (uAufgabe.cpp).
     void BaueAufgabe();
+    // The task panel shows the task as it stands now.
+    void ZeigeAufgabe();
     // Brings a surface point into view unless it is well inside it already.
     void ZeigeStelle(TPunkt punkt);
 

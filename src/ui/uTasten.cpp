@@ -135,6 +135,7 @@ void TForm1::AnzeigeRad(int dx, int dy, bool zoomen, const QPoint& zeiger) {
 bool TForm1::AnzeigeTaste(int taste) {
     if (taste == Qt::Key_Escape) {
         Reagiere(Editor().Abbrechen());
+        ZeigeAufgabe(); // Esc also ends picking a new check's devices
         return true;
     }
     if (taste == Qt::Key_Delete) {

@@ -100,6 +100,7 @@ void TForm1::ZeigeVerlauf() {
     // Caught even during a gesture: the buttons then stay as they were.
     Rueckgaengig->setEnabled(Editor().KannRueckgaengig());
     Wiederholen->setEnabled(Editor().KannWiederholen());
+    ZeigeAufgabe();
     if (!Sicherung)
         return;
     const auto e = Sicherungsplan.Geaendert(Editor().Ungespeichert(), Jetzt());

@@ -51,9 +51,12 @@ TEST(Aufgabe, PanelPruefenLoeschschutzUndNeuerPruefpunkt) {
     auto* neu = f.Teil<QPushButton>("BNeuerPruefpunkt");
     ASSERT_TRUE(neu->isVisible());
     neu->menu()->actions().at(3)->trigger(); // "Geräte verbunden"
-    QTRY_VERIFY(!f.Teil<QLabel>("LHinweis")->text().isEmpty());
+    auto* hinweis = f.Teil<QLabel>("LHinweis");
+    QTRY_VERIFY(!hinweis->text().isEmpty());
+    const QString erster = hinweis->text();
     f.Dialoge.Eingaben = {"2"};
     QTest::mouseClick(f.Anzeige(), Qt::LeftButton, {}, QPoint(150, 100));
+    EXPECT_NE(hinweis->text(), erster); // the panel asks for the second device at once
     QTest::mouseClick(f.Anzeige(), Qt::LeftButton, {}, QPoint(300, 200));
     QTRY_COMPARE(liste->count(), 9);
     EXPECT_EQ(f.E().Netz().Komponentenliste.Count(), 4); // the clicks placed nothing
