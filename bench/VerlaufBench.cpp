@@ -4,6 +4,7 @@
 
 #include "Grossnetz.h"
 #include "edit/Editor.h"
+#include "edit/Still.h"
 #include "ui/Ablage.h"
 
 #include <benchmark/benchmark.h>
@@ -22,27 +23,11 @@ std::size_t Belegt() {
 
 using namespace verbundo;
 
-class TStill : public TFragen, public TDateiablage {
-public:
-    void Information(const std::string&) override {}
-    void Fehler(const std::string&) override {}
-    std::string Eingabe(const std::string&, const std::string&, const std::string&) override {
-        return "10.9." + std::to_string(++N % 250) + ".1";
-    }
-    std::string OeffnenWahl() override { return {}; }
-    std::string SpeichernWahl(const std::string&) override { return {}; }
-    TAntwort Speicherfrage(const std::string&) override { return TAntwort::Abbrechen; }
-    int Frage(const std::string&, const std::vector<std::string>& k) override {
-        return static_cast<int>(k.size()) - 1;
-    }
-    void Schreibe(const std::string&, const std::string&) override {}
-    int N = 0;
-};
-
 struct TGross {
-    TStill Still;
-    TEditor E{Still, Still};
+    test::TStill Still;
+    TEditor& E = Still.E;
     TGross() {
+        Still.Eingabe_ = [n = 0]() mutable { return "10.9." + std::to_string(++n % 250) + ".1"; };
         test::BaueGrossnetz(E.NetzZumAendern(), 1, 2000, 400, 3000);
         E.NetzZumAendern().BerechneRouting();
     }
@@ -132,8 +117,8 @@ void BM_SpeicherSwitchZiehenUndBerechnen(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         const std::size_t leer = Belegt();
-        auto g = std::make_unique<TStill>();
-        auto e = std::make_unique<TEditor>(*g, *g);
+        auto g = std::make_unique<test::TStill>();
+        TEditor* e = &g->E;
         test::BaueGrossnetz(e->NetzZumAendern(), 1, static_cast<int>(state.range(0)),
                             static_cast<int>(state.range(1)),
                             static_cast<int>(state.range(0) + 2 * state.range(1)));
@@ -160,7 +145,6 @@ void BM_SpeicherSwitchZiehenUndBerechnen(benchmark::State& state) {
         while (e->Rueckgaengig())
             ++n;
         schritte = n;
-        e.reset();
         g.reset();
         state.ResumeTiming();
     }
